@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Sets up what Galbirola needs on Debian 12, builds it and then either starts the game
+# (run) or runs every test (test). Safe to run again: it installs only what is missing.
+set -euo pipefail
+
+cd "$(dirname "$0")"
+modo=${1:-run}
+
+pacchetti=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format
+  fonts-liberation fonts-dejavu-core
+  xvfb xauth xdotool imagemagick x11-utils
+)
+
+mancanti=()
+for p in "${pacchetti[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")
+done
+if ((${#mancanti[@]})); then
+  echo "Installing: ${mancanti[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${mancanti[@]}"
+fi
+
+lavori=$(nproc 2>/dev/null || echo 2)
+
+costruisci() { # build-dir, extra cmake arguments...
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" --parallel "$lavori"
+}
+
+case "$modo" in
+run)
+  costruisci build -DCMAKE_BUILD_TYPE=Release
+  exec build/table/galbirola
+  ;;
+test)
+  echo "== format check"
+  git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+  echo "== release build and tests"
+  costruisci build -DCMAKE_BUILD_TYPE=Release
+  QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$lavori"
+  echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests"
+  costruisci build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGALBIROLA_SANITIZE=ON \
+    -DGALBIROLA_BENCHMARKS=OFF
+  ASAN_OPTIONS=halt_on_error=1:abort_on_error=1 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$lavori"
+  ;;
+*)
+  echo "usage: $0 [run|test]" >&2
+  exit 2
+  ;;
+esac

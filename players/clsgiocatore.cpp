@@ -1,0 +1,215 @@
+#include "players/clsgiocatore.h"
+
+#include "cards/carta.h"
+#include "platform/casuale.h"
+#include "players/valutamano.h"
+
+void ClsGiocatore::ImpostaCarte(Carta* c1, Carta* c2, Carta* c3) {
+    m_carteMano = {c1, c2, c3};
+}
+
+void ClsGiocatore::ImpostaTavolo(Carta* c1, Carta* c2, Carta* c3) {
+    m_carteTavolo = {c1, c2, c3};
+}
+
+void ClsGiocatore::SetCarte(const std::array<DatiCarta, 6>& carte) {
+    for (int p = 1; p <= 6; ++p) {
+        m_carte[p] = carte[p - 1];
+        m_punti[p] = PuntiCarta(m_carte[p].Valore);
+    }
+}
+
+void ClsGiocatore::Fotografa() {
+    for (int p = 1; p <= 6; ++p) {
+        const Carta& c = *Vista(p);
+        m_carte[p].Seme = c.Seme();
+        m_carte[p].Valore = c.Valore();
+        m_carte[p].codice = c.CodiceSeme();
+        m_punti[p] = PuntiCarta(c.Valore());
+    }
+}
+
+void ClsGiocatore::Scegli(std::array<std::uint8_t, 3>& s) {
+    if (m_turni < 255)
+        ++m_turni;
+    Fotografa();
+    s = {0, 0, 0};
+    if (m_turni >= kTurnoResa) {
+        s = {1, 2, 3};
+        return;
+    }
+    bool trovato = false;
+    CercaGalbirolone(s[0], s[1], s[2], trovato);
+    if (!trovato)
+        CercaGalbirola(s[0], s[1], s[2], trovato);
+    if (!trovato)
+        CercaTris(s[0], s[1], s[2], trovato);
+    if (!trovato)
+        CercaPunti(s[0], s[1], s[2]);
+}
+
+bool ClsGiocatore::GiocaTurno(Attesa& attesa) {
+    std::array<std::uint8_t, 3> scelta;
+    Scegli(scelta);
+    const bool cambiato = scelta[0] + scelta[1] + scelta[2] != 6;
+
+    attesa.Pausa(0.6 + 0.8 * casuale::Rnd());
+    for (std::uint8_t p : scelta)
+        Vista(p)->SetSelezionata(true);
+    attesa.Pausa(0.6);
+    for (std::uint8_t p : scelta)
+        Vista(p)->SetSelezionata(false);
+
+    // The k-th own card given up goes to the k-th table card taken, in position order.
+    bool tenuta[7] = {};
+    for (std::uint8_t p : scelta)
+        tenuta[p] = true;
+    int m = 4;
+    for (int l = 1; l <= 3; ++l) {
+        if (tenuta[l])
+            continue;
+        while (m <= 6 && !tenuta[m])
+            ++m;
+        if (m > 6)
+            break;
+        m_carteMano[l - 1]->SwapWith(m_carteTavolo[m - 4]);
+        ++m;
+    }
+    return cambiato;
+}
+
+void ClsGiocatore::CercaGalbirolone(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
+                                    bool& trovato) const {
+    trovato = false;
+    for (int i = 1; i <= 6; ++i) {
+        if (m_carte[i].Valore != 1)
+            continue;
+        for (int j = 1; j <= 6; ++j) {
+            if (m_carte[j].Valore != 10 || !Stesso(j, i))
+                continue;
+            for (int k = 1; k <= 6; ++k) {
+                if (m_carte[k].Valore == 9 && Stesso(k, i)) {
+                    p1 = static_cast<std::uint8_t>(i);
+                    p2 = static_cast<std::uint8_t>(j);
+                    p3 = static_cast<std::uint8_t>(k);
+                    trovato = true;
+                    return;
+                }
+            }
+        }
+    }
+}
+
+void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
+                                  bool& trovato) const {
+    trovato = false;
+    int migliore = 0;
+    for (int i = 1; i <= 6; ++i) {
+        const int vi = m_carte[i].Valore;
+        for (int j = 1; j <= 6; ++j) {
+            if (m_carte[j].Valore != vi + 1 || !Stesso(j, i))
+                continue;
+            for (int k = 1; k <= 6; ++k) {
+                if (m_carte[k].Valore != vi + 2 || !Stesso(k, i))
+                    continue;
+                const int somma = m_punti[i] + m_punti[j] + m_punti[k];
+                if (somma > migliore) {
+                    p1 = static_cast<std::uint8_t>(i);
+                    p2 = static_cast<std::uint8_t>(j);
+                    p3 = static_cast<std::uint8_t>(k);
+                    migliore = somma;
+                    trovato = true;
+                }
+            }
+        }
+    }
+}
+
+void ClsGiocatore::CercaTris(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
+                             bool& trovato) const {
+    trovato = false;
+    int migliore = 0;
+    for (int i = 1; i <= 6; ++i) {
+        const int vi = m_carte[i].Valore;
+        for (int j = 1; j <= 6; ++j) {
+            if (m_carte[j].Valore != vi || Stesso(j, i))
+                continue;
+            for (int k = 1; k <= 6; ++k) {
+                if (m_carte[k].Valore != vi || Stesso(k, i) || Stesso(k, j))
+                    continue;
+                const int somma = m_punti[i] + m_punti[j] + m_punti[k];
+                if (somma > migliore) {
+                    p1 = static_cast<std::uint8_t>(i);
+                    p2 = static_cast<std::uint8_t>(j);
+                    p3 = static_cast<std::uint8_t>(k);
+                    migliore = somma;
+                    trovato = true;
+                }
+            }
+        }
+    }
+}
+
+void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3) const {
+    // The best three of one suit; equal sums keep the first found.
+    int migliore = 0;
+    for (int i = 1; i <= 6; ++i) {
+        for (int j = 1; j <= 6; ++j) {
+            if (j == i || !Stesso(j, i))
+                continue;
+            for (int k = 1; k <= 6; ++k) {
+                if (k == i || k == j || !Stesso(k, j))
+                    continue;
+                const int somma = m_punti[i] + m_punti[j] + m_punti[k];
+                if (somma > migliore) {
+                    p1 = static_cast<std::uint8_t>(i);
+                    p2 = static_cast<std::uint8_t>(j);
+                    p3 = static_cast<std::uint8_t>(k);
+                    migliore = somma;
+                }
+            }
+        }
+    }
+
+    if (migliore > 0) {
+        // A weak own hand is not kept early: the bar rises by a point with every turn.
+        if (p1 == 1 && p2 == 2 && p3 == 3 && migliore < m_turni + 16) {
+            bool semeSulTavolo = false;
+            for (int e = 4; e <= 6; ++e) {
+                if (!Stesso(e, p1))
+                    continue;
+                semeSulTavolo = true;
+                if (m_punti[e] <= m_punti[p1] + 2)
+                    p1 = static_cast<std::uint8_t>(e);
+            }
+            if (!semeSulTavolo) {
+                std::uint8_t* scelta[3] = {&p1, &p2, &p3};
+                for (int l = 0; l < 3; ++l) {
+                    if (m_punti[l + 1] < 4) {
+                        *scelta[l] =
+                            static_cast<std::uint8_t>(4 + casuale::Intero(3, casuale::Rnd()));
+                        break;
+                    }
+                }
+            }
+        }
+        return;
+    }
+
+    // No suit holds three of the six cards: the best pair of one suit and a random table card.
+    for (int i = 1; i <= 6; ++i) {
+        for (int j = 1; j <= 6; ++j) {
+            if (j == i || !Stesso(j, i))
+                continue;
+            const int somma = m_punti[i] + m_punti[j];
+            if (somma > migliore) {
+                p1 = static_cast<std::uint8_t>(i);
+                p2 = static_cast<std::uint8_t>(j);
+                migliore = somma;
+            }
+        }
+    }
+    do {
+        p3 = static_cast<std::uint8_t>(4 + casuale::Intero(3, casuale::Rnd()));
+    } while (p3 == p1 || p3 == p2);
+}

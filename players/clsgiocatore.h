@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class Carta;
+
+// What a computer turn needs from its surroundings: to wait while the window stays alive.
+class Attesa {
+  public:
+    virtual ~Attesa() = default;
+    virtual void Pausa(double secondi) = 0;
+};
+
+// A computer seat: references to its three cards and the three table cards, a snapshot of
+// those six, the turns it has taken this hand, the pattern finders and its strategy.
+// Positions 1..3 are the seat's own cards, 4..6 the table's.
+class ClsGiocatore {
+  public:
+    struct DatiCarta {
+        std::string Seme;
+        std::uint8_t Valore = 0;
+        int codice = -1; // suit picture index, -1 for any other text
+    };
+
+    // From this turn of a hand on a seat keeps its own cards, so that every hand ends.
+    static constexpr std::uint8_t kTurnoResa = 10;
+
+    void NuovaMano() { m_turni = 0; }
+    void ImpostaCarte(Carta* c1, Carta* c2, Carta* c3);
+    void ImpostaTavolo(Carta* c1, Carta* c2, Carta* c3);
+
+    // One whole turn: choose, think, show the choice, exchange. True when a card was
+    // exchanged, false when the seat kept its own three.
+    bool GiocaTurno(Attesa& attesa);
+
+    // Steps before the pause: count the turn, snapshot the six cards and choose three
+    // positions. Also used for a human seat played by the computer strategy.
+    void Scegli(std::array<std::uint8_t, 3>& scelta);
+
+    void CercaGalbirolone(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
+                          bool& trovato) const;
+    void CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3, bool& trovato) const;
+    void CercaTris(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3, bool& trovato) const;
+    void CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3) const;
+
+    std::uint8_t Turni() const { return m_turni; }
+    void SetTurni(std::uint8_t t) { m_turni = t; }
+    const DatiCarta& Carte(int posizione) const { return m_carte[posizione]; }
+    // Fills the snapshot directly (tests, benchmarks).
+    void SetCarte(const std::array<DatiCarta, 6>& carte);
+    // Copies the six cards from their slots into the snapshot.
+    void Fotografa();
+
+  private:
+    bool Stesso(int a, int b) const {
+        return m_carte[a].codice == m_carte[b].codice &&
+               (m_carte[a].codice >= 0 || m_carte[a].Seme == m_carte[b].Seme);
+    }
+    Carta* Vista(int posizione) const {
+        return posizione <= 3 ? m_carteMano[posizione - 1] : m_carteTavolo[posizione - 4];
+    }
+
+    std::array<Carta*, 3> m_carteTavolo{};
+    std::array<Carta*, 3> m_carteMano{};
+    std::array<DatiCarta, 7> m_carte{}; // positions 1..6
+    std::uint8_t m_turni = 0;
+    std::array<std::uint8_t, 7> m_punti{}; // card points per position, filled with the snapshot
+};
