@@ -1,0 +1,61 @@
+#pragma once
+
+#include "players/clsgiocatore.h"
+
+#include <optional>
+#include <string>
+
+// The table window's phase: which of the three command buttons is visible.
+enum class Fase {
+    Torneo,  // "Crea Torneo" with the settings panel, before the tournament
+    Carte,   // "Dai Carte", between hands
+    Fatto,   // "Fatto", the human's turn: card clicks act only now
+    Nessuna, // computers playing, or the tournament is over
+};
+
+// The four lamp pictures of a seat.
+enum class Lampada {
+    Riposo = 0,  // in the tournament, idle
+    Turno = 1,   // on turn
+    Uscito = 2,  // out of the tournament
+    Bussato = 3, // knocked
+};
+
+// Message box styles.
+inline constexpr int kStileInformazione = 64; // OK button, information icon
+inline constexpr int kStileSemplice = 0;      // OK button, no icon
+
+// Everything the table's game logic asks of its surroundings. The window implements it
+// with widgets, dialogs and timers; the simulator and the tests with scripted answers.
+// Seats are numbered from 1; the human sits in the last seat.
+class InterfacciaTavolo : public Attesa {
+public:
+    // Shows the phase's button (and, for Torneo, the settings panel); hides the others.
+    virtual void MostraFase(Fase fase) = 0;
+    // The made-up name that the name field starts with.
+    virtual void ProponiNome(const std::string& nome) = 0;
+    // Tournament setup has made the computer seats' cards; show their card views (face
+    // down, placed as PosizioneCarta says) and every seat's lamp, the human's included.
+    virtual void CreaPostazioni(int numGiocatori) = 0;
+    virtual void ImpostaLampada(int seggio, Lampada stato) = 0;
+    // The score column: a seat's row shown with its three balls, its label's text, the
+    // label greyed out, one ball marker (0..2) held or spent.
+    virtual void MostraSegnapunti(int seggio) = 0;
+    virtual void ImpostaEtichetta(int seggio, const std::string& testo) = 0;
+    virtual void EtichettaGrigia(int seggio) = 0;
+    virtual void ImpostaPalla(int seggio, int palla, bool piena) = 0;
+    // A modal message box; without a title the application's title is shown.
+    virtual void Messaggio(int stile, const std::optional<std::string>& titolo,
+                           const std::string& testo) = 0;
+    // The Yes/No question with the information icon; anything but Yes is No.
+    virtual bool Domanda(const std::string& titolo, const std::string& testo) = 0;
+    // Plays the knock sound to its end; seat is the knocker.
+    virtual void Bussa(int seggio) = 0;
+    // Pausa(seconds) from Attesa: wait that long while the window stays alive.
+
+    // A wait may end in cancellation (the window was closed): the window's implementation
+    // then throws Annullato, the game action in flight unwinds and the program ends.
+};
+
+// Thrown by a window that closes while the game is waiting on it.
+struct Annullato {};

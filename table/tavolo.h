@@ -1,0 +1,110 @@
+#pragma once
+
+#include "cards/carta.h"
+#include "cards/mazzocarte.h"
+#include "players/clsgiocatore.h"
+#include "table/interfacciatavolo.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Orologio;
+
+// A position on the table window, in twips from its top-left corner.
+struct PuntoTwips {
+    int left = 0;
+    int top = 0;
+    bool operator==(const PuntoTwips&) const = default;
+};
+
+// The table's game logic: the table state, the deck and every card slot, and the handlers
+// of the window's buttons and card clicks. It decides everything and reaches the window
+// only through InterfacciaTavolo. Seats are 1..NumGiocatori, the human in the last one.
+class Tavolo {
+public:
+    static constexpr int kMaxGiocatori = 7;
+
+    Tavolo(InterfacciaTavolo& ui, Orologio& orologio);
+    ~Tavolo();
+    Tavolo(const Tavolo&) = delete;
+    Tavolo& operator=(const Tavolo&) = delete;
+
+    // The window's load handler, after the caption: seeds the random source, attaches the
+    // deck to the six large cards face down and proposes a made-up name.
+    void Carica();
+
+    // The handlers. Each does nothing unless its button is the visible one (or, for the
+    // cards, unless "Fatto" is) and no other game action is running.
+    // opzione: index 0..5 of the selected opponents option (i + 1 opponents), -1 for none.
+    void CreaTorneo(int opzione, const std::string& nome);
+    void DaiCarte();
+    void ClickCarta0(int indice);
+    void ClickTavolo(int indice);
+    void Fatto();
+
+    // The table state.
+    Fase FaseCorrente() const { return m_fase; }
+    bool Occupato() const { return m_occupato; }
+    int NumGiocatori() const { return m_numGiocatori; }
+    int Palle(int seggio) const { return m_palle.at(seggio); }
+    const std::string& Nomi(int seggio) const { return m_nomi.at(seggio); }
+    int Turno() const { return m_turno; }
+    bool Bussato() const { return m_bussato; }
+    int Bussatore() const { return m_bussatore; }
+    int Mazziere() const { return m_mazziere; }
+    int GiocatoriInGioco() const { return m_giocatoriInGioco; }
+    ClsGiocatore* Giocatori(int seggio) { return m_giocatori.at(seggio).get(); }
+
+    // The card slots: the human's three, the table's three, three per computer seat
+    // (seat k holds 3k-3..3k-1; only element 0 exists before the tournament).
+    Carta& CtlPilaCarte0(int i) { return m_carte0.at(i); }
+    Carta& CtlPilaTavolo(int i) { return m_tavolo.at(i); }
+    Carta& CtlPilaCarte1(int i) { return m_carte1.at(i); }
+    int NumCarte1() const { return m_numCarte1; }
+    MazzoCarte& Mazzo() { return *m_mazzo; }
+
+    // Where the computer seats' small cards and lamps stand. slot 1..18 is CtlPilaCarte1
+    // element slot-1; the lamp of seat k stands under its first card, the human's apart.
+    static PuntoTwips PosizioneCarta(int slot);
+    static PuntoTwips PosizioneLampada(int seggio, int numGiocatori);
+
+    // The program's folder with exactly one separator at its end.
+    static std::string Percorso(const std::string& cartella, char separatore = '/');
+
+private:
+    struct Risultato;
+    class Azione;
+
+    void PreparaTorneo();
+    void PausaApertura();
+    void ProssimoTurno();
+    void FineMano();
+    void Lampada(int seggio, ::Lampada stato);
+    void SuonaBussata();
+    void ImpostaFase(Fase fase);
+    void PescaSu(Carta& carta);
+
+    InterfacciaTavolo& m_ui;
+    Orologio& m_orologio;
+    std::unique_ptr<MazzoCarte> m_mazzo;
+    std::array<Carta, 3> m_carte0;
+    std::array<Carta, 3> m_tavolo;
+    std::array<Carta, 18> m_carte1;
+    int m_numCarte1 = 1;
+
+    std::vector<std::unique_ptr<ClsGiocatore>> m_giocatori; // 1-based
+    std::vector<std::string> m_nomi;                        // 1-based
+    std::vector<std::uint8_t> m_palle;                      // 1-based
+    std::uint8_t m_turno = 0;
+    bool m_bussato = false;
+    std::uint8_t m_bussatore = 0;
+    std::uint8_t m_mazziere = 0;
+    std::int16_t m_numGiocatori = 4;
+    std::uint8_t m_giocatoriInGioco = 0;
+
+    Fase m_fase = Fase::Torneo;
+    bool m_occupato = false;
+};
