@@ -38,7 +38,7 @@ costruisci() { # build-dir, extra cmake arguments...
 case "$modo" in
 run)
   costruisci build -DCMAKE_BUILD_TYPE=Release
-  exec build/table/galbirola
+  exec build/bin/galbirola
   ;;
 test)
   echo "== format check"
