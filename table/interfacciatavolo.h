@@ -29,7 +29,7 @@ inline constexpr int kStileSemplice = 0;      // OK button, no icon
 // with widgets, dialogs and timers; the simulator and the tests with scripted answers.
 // Seats are numbered from 1; the human sits in the last seat.
 class InterfacciaTavolo : public Attesa {
-public:
+  public:
     // Shows the phase's button (and, for Torneo, the settings panel); hides the others.
     virtual void MostraFase(Fase fase) = 0;
     // The made-up name that the name field starts with.

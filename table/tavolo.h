@@ -24,8 +24,19 @@ struct PuntoTwips {
 // of the window's buttons and card clicks. It decides everything and reaches the window
 // only through InterfacciaTavolo. Seats are 1..NumGiocatori, the human in the last one.
 class Tavolo {
-public:
+  public:
     static constexpr int kMaxGiocatori = 7;
+    // How often the opener's pause looks at the clock, in seconds.
+    static constexpr double kPassoAttesa = 0.01;
+
+    // One seat's line of the showdown.
+    struct Risultato {
+        std::int16_t Posizione = 0; // place, 1 = best; ties share a place
+        std::string Nome;
+        std::int16_t Posto = 0; // seat - 1
+        std::uint8_t Tipo = 0;
+        std::int32_t Punteggio = 0;
+    };
 
     Tavolo(InterfacciaTavolo& ui, Orologio& orologio);
     ~Tavolo();
@@ -57,6 +68,10 @@ public:
     int Mazziere() const { return m_mazziere; }
     int GiocatoriInGioco() const { return m_giocatoriInGioco; }
     ClsGiocatore* Giocatori(int seggio) { return m_giocatori.at(seggio).get(); }
+    // Turns played in the current hand: computer turns and the human's valid moves.
+    int TurniMano() const { return m_turniMano; }
+    // The sorted showdown list of the last hand.
+    const std::vector<Risultato>& UltimaMano() const { return m_ultimaMano; }
 
     // The card slots: the human's three, the table's three, three per computer seat
     // (seat k holds 3k-3..3k-1; only element 0 exists before the tournament).
@@ -74,18 +89,19 @@ public:
     // The program's folder with exactly one separator at its end.
     static std::string Percorso(const std::string& cartella, char separatore = '/');
 
-private:
-    struct Risultato;
+  private:
     class Azione;
 
     void PreparaTorneo();
     void PausaApertura();
     void ProssimoTurno();
     void FineMano();
-    void Lampada(int seggio, ::Lampada stato);
+    void Accendi(int seggio, Lampada stato);
     void SuonaBussata();
     void ImpostaFase(Fase fase);
     void PescaSu(Carta& carta);
+    std::string Classifica() const;
+    void PalleEUscite();
 
     InterfacciaTavolo& m_ui;
     Orologio& m_orologio;
@@ -107,4 +123,6 @@ private:
 
     Fase m_fase = Fase::Torneo;
     bool m_occupato = false;
+    int m_turniMano = 0;
+    std::vector<Risultato> m_ultimaMano;
 };

@@ -1,0 +1,130 @@
+#include "table/tavolo.h"
+
+#include "players/valutamano.h"
+
+#include <optional>
+#include <utility>
+
+// The end of a hand: reveal, rank and show the hands, then balls won and lost, seats
+// that leave, the end of the tournament or the next opener.
+void Tavolo::FineMano() {
+    const int n = m_numGiocatori;
+    for (int s = 1; s <= n - 1; ++s)
+        if (m_palle[s] > 0)
+            for (int j = 0; j < 3; ++j)
+                m_carte1[3 * s - 3 + j].SetCoperta(false);
+
+    std::vector<Risultato>& lista = m_ultimaMano;
+    lista.clear();
+    lista.reserve(m_giocatoriInGioco);
+    auto aggiungi = [&](int seggio, const Carta& a, const Carta& b, const Carta& c) {
+        Risultato r;
+        r.Nome = m_nomi[seggio];
+        r.Posto = static_cast<std::int16_t>(seggio - 1);
+        std::uint8_t tipo = 0, valore = 0;
+        ValutaMano(a, b, c, tipo, valore);
+        r.Tipo = tipo;
+        r.Punteggio = valore;
+        lista.push_back(std::move(r));
+    };
+    for (int s = 1; s <= n - 1; ++s)
+        if (m_palle[s] > 0)
+            aggiungi(s, m_carte1[3 * s - 3], m_carte1[3 * s - 2], m_carte1[3 * s - 1]);
+    if (m_palle[n] > 0)
+        aggiungi(n, m_carte0[0], m_carte0[1], m_carte0[2]);
+
+    // This exchange sort is not stable, and who loses a ball among tied last places
+    // depends on the order it leaves.
+    const std::size_t m = lista.size();
+    for (std::size_t a = 0; a + 1 < m; ++a)
+        for (std::size_t b = a + 1; b < m; ++b)
+            if (lista[b].Tipo > lista[a].Tipo ||
+                (lista[b].Tipo == lista[a].Tipo && lista[b].Punteggio > lista[a].Punteggio))
+                std::swap(lista[a], lista[b]);
+    for (std::size_t i = 0; i < m; ++i) {
+        const bool pari = i > 0 && lista[i].Tipo == lista[i - 1].Tipo &&
+                          lista[i].Punteggio == lista[i - 1].Punteggio;
+        lista[i].Posizione = static_cast<std::int16_t>(pari ? lista[i - 1].Posizione : i + 1);
+    }
+
+    m_ui.Messaggio(kStileInformazione, std::nullopt, Classifica());
+    PalleEUscite();
+}
+
+std::string Tavolo::Classifica() const {
+    std::string testo;
+    for (const Risultato& r : m_ultimaMano) {
+        testo += std::to_string(r.Posizione);
+        testo += "° ";
+        testo += r.Nome;
+        testo += ": ";
+        switch (r.Tipo) {
+        case kPunti:
+            testo += "Punti " + std::to_string(r.Punteggio);
+            break;
+        case kTris:
+            testo += "Tris di " + std::to_string(r.Punteggio);
+            break;
+        case kGalbirola:
+            testo += "Galbirola di " + std::to_string(r.Punteggio);
+            break;
+        case kGalbirolone:
+            testo += "Galbirolone";
+            break;
+        }
+        testo += "\r\n";
+    }
+    return testo;
+}
+
+void Tavolo::PalleEUscite() {
+    const int n = m_numGiocatori;
+    const std::vector<Risultato>& lista = m_ultimaMano;
+
+    // Every Galbirolone earns a ball, before anybody loses one.
+    for (const Risultato& r : lista) {
+        if (r.Tipo != kGalbirolone)
+            continue;
+        const int seggio = r.Posto + 1;
+        if (m_palle[seggio] < 255)
+            ++m_palle[seggio];
+        const int k = m_palle[seggio];
+        if (k < 4)
+            m_ui.ImpostaPalla(seggio, k - 1, true);
+        else
+            m_ui.ImpostaEtichetta(seggio, m_nomi[seggio] + ": " + std::to_string(k));
+        m_ui.Messaggio(kStileInformazione, "Meraviglioso:", r.Nome + " ha guadagnato una palla!");
+    }
+
+    // Every seat tied for the last place loses one, from the bottom up; the first entry of
+    // the list never does, even when all hands tie.
+    const int peggiore = lista.back().Posizione;
+    for (std::size_t i = lista.size() - 1;;) {
+        const int seggio = lista[i].Posto + 1;
+        const int k = --m_palle[seggio];
+        if (k < 3)
+            m_ui.ImpostaPalla(seggio, k, false);
+        if (k > 3)
+            m_ui.ImpostaEtichetta(seggio, m_nomi[seggio] + ": " + std::to_string(k));
+        if (k == 3)
+            m_ui.ImpostaEtichetta(seggio, m_nomi[seggio]);
+        if (k == 0) {
+            m_ui.EtichettaGrigia(seggio);
+            Accendi(seggio, Lampada::Uscito);
+            m_ui.Messaggio(kStileInformazione,
+                           "Attenzione:", m_nomi[seggio] + " è uscito dal torneo.");
+            if (--m_giocatoriInGioco == 1) {
+                m_ui.Messaggio(kStileSemplice, std::nullopt, "Fine del Torneo");
+                return;
+            }
+        }
+        --i;
+        if (i == 0 || lista[i].Posizione != peggiore)
+            break;
+    }
+
+    do
+        m_mazziere = static_cast<std::uint8_t>(m_mazziere % n + 1);
+    while (m_palle[m_mazziere] == 0);
+    ImpostaFase(Fase::Carte);
+}

@@ -1,0 +1,203 @@
+#include "partita.h"
+
+#include "platform/orologio.h"
+#include "players/clsgiocatore.h"
+#include "players/valutamano.h"
+#include "table/tavolo.h"
+#include "trascrizione.h"
+
+#include <chrono>
+#include <memory>
+
+namespace {
+
+// Waits take no time: every look at the clock finds a long while gone, so the opener's
+// pause ends at its first check.
+class OrologioVeloce : public Orologio {
+  public:
+    double Adesso() override { return m_t += 3600.0; }
+
+  private:
+    double m_t = 0;
+};
+
+class InterfacciaSim : public InterfacciaTavolo {
+  public:
+    InterfacciaSim(const OpzioniSim& o, Simulatore::Uscita u, void* c)
+        : m_o(o), m_uscita(u), m_contesto(c) {}
+
+    Tavolo* tavolo = nullptr;
+    std::string nomeProposto;
+    Fase fase = Fase::Torneo;
+
+    void MostraFase(Fase f) override { fase = f; }
+    void ProponiNome(const std::string& nome) override { nomeProposto = nome; }
+    void CreaPostazioni(int) override {}
+    void ImpostaLampada(int, Lampada) override {}
+    void MostraSegnapunti(int) override {}
+    void ImpostaEtichetta(int, const std::string&) override {}
+    void EtichettaGrigia(int) override {}
+    void ImpostaPalla(int, int, bool) override {}
+
+    void Messaggio(int stile, const std::optional<std::string>& titolo,
+                   const std::string& testo) override {
+        if (m_o.trascrizione)
+            Scrivi(RigaJson()
+                       .Campo("event", "message")
+                       .Campo("style", stile)
+                       .Campo("title", titolo.value_or(""))
+                       .Campo("text", testo)
+                       .Fine());
+    }
+
+    bool Domanda(const std::string& titolo, const std::string& testo) override {
+        bool si = false;
+        switch (m_o.umano) {
+        case Politica::Tieni:
+            si = true;
+            break;
+        case Politica::Tavolo:
+            si = false;
+            break;
+        case Politica::Computer: {
+            // the computer opener's rule
+            std::uint8_t tipo = 0, valore = 0;
+            ValutaMano(tavolo->CtlPilaCarte0(0), tavolo->CtlPilaCarte0(1), tavolo->CtlPilaCarte0(2),
+                       tipo, valore);
+            si = tipo >= kTris || valore > 2 * tavolo->NumGiocatori() + 14;
+            break;
+        }
+        }
+        if (m_o.trascrizione)
+            Scrivi(RigaJson()
+                       .Campo("event", "question")
+                       .Campo("title", titolo)
+                       .Campo("text", testo)
+                       .Campo("answer", si ? "yes" : "no")
+                       .Fine());
+        return si;
+    }
+
+    void Bussa(int seggio) override {
+        if (m_o.trascrizione)
+            Scrivi(RigaJson().Campo("event", "knock").Campo("seat", seggio).Fine());
+    }
+
+    void Pausa(double) override {
+        if (tavolo && tavolo->TurniMano() > m_o.maxTurni)
+            throw ManoInfinita("a hand went on for more than " + std::to_string(m_o.maxTurni) +
+                               " turns");
+    }
+
+    void Scrivi(const std::string& riga) { m_uscita(riga, m_contesto); }
+
+  private:
+    const OpzioniSim& m_o;
+    Simulatore::Uscita m_uscita;
+    void* m_contesto;
+};
+
+} // namespace
+
+void Simulatore::GiocaTorneo(long long numero) {
+    InterfacciaSim ui(m_o, m_uscita, m_contesto);
+    OrologioVeloce orologio;
+    Tavolo tavolo(ui, orologio);
+    ui.tavolo = &tavolo;
+
+    tavolo.Carica();
+    tavolo.CreaTorneo(m_o.avversari - 1, m_o.nome.value_or(ui.nomeProposto));
+    const int n = tavolo.NumGiocatori();
+    if (m_o.trascrizione) {
+        std::string nomi = "[";
+        for (int k = 1; k <= n; ++k) {
+            if (k > 1)
+                nomi += ',';
+            nomi += RigaJson::Stringa(tavolo.Nomi(k));
+        }
+        ui.Scrivi(RigaJson()
+                      .Campo("event", "setup")
+                      .Campo("tournament", numero)
+                      .Campo("seats", n)
+                      .Campo("mazziere", tavolo.Mazziere())
+                      .CampoGrezzo("names", nomi + "]")
+                      .Fine());
+    }
+
+    // The human seat played by the computer strategy, over its own and the table's cards.
+    ClsGiocatore umano;
+    umano.ImpostaCarte(&tavolo.CtlPilaCarte0(0), &tavolo.CtlPilaCarte0(1),
+                       &tavolo.CtlPilaCarte0(2));
+    umano.ImpostaTavolo(&tavolo.CtlPilaTavolo(0), &tavolo.CtlPilaTavolo(1),
+                        &tavolo.CtlPilaTavolo(2));
+
+    long long mani = 0;
+    while (ui.fase == Fase::Carte) {
+        ++mani;
+        if (m_o.trascrizione)
+            ui.Scrivi(RigaJson()
+                          .Campo("event", "deal")
+                          .Campo("hand", mani)
+                          .Campo("mazziere", tavolo.Mazziere())
+                          .Fine());
+        umano.NuovaMano();
+        tavolo.DaiCarte();
+        while (ui.fase == Fase::Fatto) {
+            if (tavolo.TurniMano() + 1 > m_o.maxTurni)
+                throw ManoInfinita("a hand went on for more than " + std::to_string(m_o.maxTurni) +
+                                   " turns");
+            switch (m_o.umano) {
+            case Politica::Tieni:
+                break;
+            case Politica::Tavolo:
+                for (int i = 0; i < 3; ++i)
+                    tavolo.ClickTavolo(i);
+                break;
+            case Politica::Computer: {
+                std::array<std::uint8_t, 3> scelta;
+                umano.Scegli(scelta);
+                for (const std::uint8_t p : scelta) {
+                    if (p <= 3)
+                        tavolo.ClickCarta0(p - 1);
+                    else
+                        tavolo.ClickTavolo(p - 4);
+                }
+                break;
+            }
+            }
+            tavolo.Fatto();
+        }
+        m_dati.turni += tavolo.TurniMano();
+        if (tavolo.TurniMano() > m_dati.manoPiuLunga)
+            m_dati.manoPiuLunga = tavolo.TurniMano();
+        for (const auto& r : tavolo.UltimaMano())
+            ++m_dati.tipiVisti[r.Tipo];
+    }
+
+    ++m_dati.partite;
+    m_dati.mani += mani;
+    if (mani > m_dati.torneoPiuLungo)
+        m_dati.torneoPiuLungo = mani;
+    for (int k = 1; k <= n; ++k)
+        if (tavolo.Palle(k) > 0)
+            ++m_dati.vittorie[k];
+}
+
+double TempoMescolaEDistribuisci(long long mani, int seggi) {
+    MazzoCarte mazzo;
+    std::array<Carta, 24> carte;
+    for (auto& c : carte)
+        c.ImpostaMazzo(&mazzo);
+    const int daDare = 3 * seggi + 3;
+    std::string seme;
+    std::uint8_t valore = 0;
+    const auto inizio = std::chrono::steady_clock::now();
+    for (long long h = 0; h < mani; ++h) {
+        mazzo.Mescola();
+        for (int i = 0; i < daDare; ++i) {
+            mazzo.GetCarta(seme, valore);
+            carte[i].SettaCarta(seme, valore);
+        }
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+}
