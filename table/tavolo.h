@@ -90,6 +90,7 @@ class Tavolo {
     static std::string Percorso(const std::string& cartella, char separatore = '/');
 
   private:
+    friend struct TavoloAccesso; // tests set up table states directly
     class Azione;
 
     void PreparaTorneo();

@@ -1,5 +1,208 @@
-#include "table/tavolo.h"
+#include "tavolo_prova.h"
 
-#include <gtest/gtest.h>
+#include <regex>
 
-TEST(Tavolo, Placeholder) { SUCCEED(); }
+namespace {
+
+using Eventi = std::vector<std::string>;
+
+TEST_F(TavoloProva, StartUpAndSetupDrawInTheirOrder) {
+    Torneo(4, 2);
+    EXPECT_EQ(ui.nomeProposto, "Roberto A.");
+    EXPECT_EQ(numeri->Estratti(), 2u + 1u + 2u * 3u);
+    EXPECT_EQ(t.Mazziere(), 2);
+    EXPECT_EQ(t.NumGiocatori(), 4);
+    EXPECT_EQ(t.GiocatoriInGioco(), 4);
+    EXPECT_EQ(t.NumCarte1(), 9);
+    EXPECT_EQ(ui.fase, Fase::Carte);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_TRUE(std::regex_match(t.Nomi(k), std::regex("[A-Z][a-z]+ [A-Z]\\.")));
+    EXPECT_EQ(t.Nomi(4), "Anna");
+    EXPECT_EQ(ui.etichette[4], "Anna");
+    EXPECT_EQ(ui.palle[3], (std::array<bool, 3>{true, true, true}));
+    EXPECT_TRUE(t.CtlPilaCarte1(8).Coperta());
+    EXPECT_TRUE(t.CtlPilaCarte0(0).Coperta());
+    // a second setup is never possible
+    t.CreaTorneo(5, "Bruno");
+    EXPECT_EQ(t.NumGiocatori(), 4);
+}
+
+TEST(TavoloGeometria, SeatsAreLaidOutInTwoRows) {
+    EXPECT_EQ(Tavolo::PosizioneCarta(1), (PuntoTwips{1860, 60}));
+    EXPECT_EQ(Tavolo::PosizioneCarta(2), (PuntoTwips{2480, 180}));
+    EXPECT_EQ(Tavolo::PosizioneCarta(3), (PuntoTwips{3100, 300}));
+    EXPECT_EQ(Tavolo::PosizioneCarta(9), (PuntoTwips{8020, 300}));
+    EXPECT_EQ(Tavolo::PosizioneCarta(10), (PuntoTwips{2400, 1460}));
+    EXPECT_EQ(Tavolo::PosizioneCarta(18), (PuntoTwips{8560, 1700}));
+    EXPECT_EQ(Tavolo::PosizioneLampada(1, 2), (PuntoTwips{1860, 1260}));
+    EXPECT_EQ(Tavolo::PosizioneLampada(2, 2), (PuntoTwips{4570, 3780}));
+    EXPECT_EQ(Tavolo::PosizioneLampada(4, 7), (PuntoTwips{2400, 2660}));
+    EXPECT_EQ(Tavolo::Percorso("/usr/lib/galbirola"), "/usr/lib/galbirola/");
+    EXPECT_EQ(Tavolo::Percorso("C:\\", '\\'), "C:\\");
+    EXPECT_EQ(Tavolo::Percorso("/"), "/");
+}
+
+TEST_F(TavoloProva, AfterSeatTwoKnocksEveryOtherSeatPlaysOnceMore) {
+    Torneo(4, 1);
+    // seat 1 opens with a weak hand; seat 2 holds a Galbirolone and knocks on its turn
+    Dai("2B 4C 6D  1S 10S 9S  3B 5C 7S  2C 3D 4S  5B 6B 8D");
+    EXPECT_FALSE(t.CtlPilaTavolo(0).Coperta());
+    EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa 2"}));
+    EXPECT_EQ(ui.lampade[2], Lampada::Bussato);
+    EXPECT_EQ(ui.fase, Fase::Fatto);
+    EXPECT_EQ(ui.lampade[4], Lampada::Turno);
+    t.Fatto(); // keeping the hand after a knock is a plain pass
+    EXPECT_EQ(ui.Solo("bussa").size(), 1u);
+    EXPECT_EQ(ui.lampade[4], Lampada::Riposo);
+    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 1", "turno 2", "turno 3", "turno 4", "turno 1"}));
+    ASSERT_EQ(ui.Solo("msg").size(), 2u); // the ranking, then the Galbirolone's ball
+    EXPECT_EQ(ui.Solo("msg")[1],
+              "msg 64 [Meraviglioso:] " + t.Nomi(2) + " ha guadagnato una palla!");
+    EXPECT_EQ(t.Palle(2), 4);
+    EXPECT_EQ(ui.fase, Fase::Carte);
+    EXPECT_EQ(t.Mazziere(), 2);
+    for (int s = 1; s <= 3; ++s)
+        EXPECT_FALSE(t.CtlPilaCarte1(3 * s - 1).Coperta());
+}
+
+TEST_F(TavoloProva, TheHumanOpenerAnswersTheQuestion) {
+    Torneo(3, 3);
+    ui.risposte = {false};
+    Dai("4B 6C 8D  1S 10S 9S  2C 3D 7S  5B 5C 5D");
+    EXPECT_EQ(ui.Solo("domanda"), (Eventi{"domanda [Domanda:] Vuoi bussare con queste carte?"}));
+    EXPECT_EQ(ui.pauseAllaDomanda, 0u); // no opener pause for the human
+    ASSERT_EQ(ui.fase, Fase::Fatto);
+    EXPECT_EQ(ui.Solo("turno").front(), "turno 3");
+    EXPECT_EQ(Carte0(), "5B 5C 5D");
+    // seat 2 knocked on its Galbirolone; the human passes and seat 1 plays last
+    t.Fatto();
+    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 3", "turno 1", "turno 2", "turno 3", "turno 1"}));
+    EXPECT_EQ(ui.fase, Fase::Carte);
+}
+
+TEST_F(TavoloProva, TheHumanKnocksAtTheDealAndNeverPlaysAgainThatHand) {
+    Torneo(3, 3);
+    ui.risposte = {true};
+    Dai("4B 6C 8D  2S 5S 9C  2C 3D 7S  6S 7C 8S");
+    EXPECT_EQ(Carte0(), "2C 3D 7S");
+    EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa 3"}));
+    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 3", "turno 1", "turno 2"}));
+    EXPECT_EQ(ui.fase, Fase::Carte);
+    EXPECT_EQ(ui.lampade[3], Lampada::Bussato);
+}
+
+TEST_F(TavoloProva, TheHumanKnocksByKeepingTheOwnCards) {
+    Torneo(3, 2);
+    Dai("4B 6C 8D  2S 5S 9C  2C 3D 7S  6S 7C 8S");
+    ASSERT_EQ(ui.fase, Fase::Fatto);
+    t.ClickCarta0(0);
+    t.ClickCarta0(1);
+    t.ClickCarta0(2); // marking the own three is the same as marking nothing
+    t.Fatto();
+    EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa 3"}));
+    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 2", "turno 3", "turno 1", "turno 2"}));
+    EXPECT_EQ(ui.fase, Fase::Carte);
+}
+
+TEST_F(TavoloProva, AnOpenerAtTheLastComputerSeatKnocksAndTheHumanPlaysFirst) {
+    Torneo(4, 3);
+    Dai("4B 6C 8D  2S 5S 9C  7C 7S 7D  2C 3D 9S  1B 1C 1D");
+    EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa 3"}));
+    EXPECT_EQ(Tavolo3(), "1B 1C 1D");
+    ASSERT_EQ(ui.fase, Fase::Fatto);
+    t.Fatto();
+    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 3", "turno 4", "turno 1", "turno 2"}));
+    EXPECT_EQ(ui.fase, Fase::Carte);
+}
+
+struct SogliaApertura : TavoloProva, ::testing::WithParamInterface<std::pair<const char*, bool>> {};
+
+TEST_P(SogliaApertura, AComputerOpenerKnocksOnTrisOrAboveTheBar) {
+    Torneo(4, 1); // bar 2 * 4 + 14 = 22
+    Dai(std::string(GetParam().first) + "  2S 5S 9C  2C 3D 7S  3B 4D 6S  8B 9B 10D");
+    EXPECT_EQ(!ui.Solo("bussa 1").empty(), GetParam().second);
+    EXPECT_GE(ui.pause.size(), 1u);
+    EXPECT_EQ(ui.pause.front(), Tavolo::kPassoAttesa);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tavolo, SogliaApertura,
+                         ::testing::Values(std::pair{"1C 4C 7C", false}, // 22 points
+                                           std::pair{"1C 5C 7C", true},  // 23
+                                           std::pair{"4C 4S 4B", true},  // a tris of fours
+                                           std::pair{"1C 10C 4S", false}));
+
+TEST_F(TavoloProva, TheHumansMarksAreCheckedAndCarriedOut) {
+    Torneo(2, 1);
+    t.ClickCarta0(0); // no effect before the human's turn
+    EXPECT_FALSE(t.CtlPilaCarte0(0).Selezionata());
+    Dai("4B 6C 8D  2S 5S 9C  3B 7D 2D");
+    ASSERT_EQ(ui.fase, Fase::Fatto);
+    ASSERT_EQ(Tavolo3(), "4B 6C 8D");
+    ASSERT_EQ(Carte0(), "2S 5S 9C");
+
+    t.ClickCarta0(1);
+    t.Fatto();
+    t.ClickTavolo(2);
+    t.Fatto();
+    t.ClickTavolo(0);
+    t.ClickTavolo(1);
+    t.Fatto();
+    t.ClickTavolo(1); // unmark one of four: now own 2 and table 0, 2
+    t.ClickCarta0(1);
+    t.ClickCarta0(0); // own 0, table 0 and 2
+    EXPECT_EQ(ui.Solo("msg"),
+              (Eventi{"msg 64 [Mossa Illegale] Hai selezionato meno di tre carte da tenere.",
+                      "msg 64 [Mossa Illegale] Hai selezionato meno di tre carte da tenere.",
+                      "msg 64 [Mossa Illegale] Hai selezionato più di tre carte da tenere."}));
+    EXPECT_EQ(ui.fase, Fase::Fatto);
+    EXPECT_TRUE(t.CtlPilaTavolo(0).Selezionata());
+
+    std::string tavoloDopo;
+    ui.durantePausa = [&] {
+        if (tavoloDopo.empty())
+            tavoloDopo = Tavolo3();
+    };
+    t.Fatto(); // own card 1 goes to the first marked table card (0), own 2 to table 2
+    EXPECT_EQ(Carte0(), "2S 4B 8D");
+    EXPECT_EQ(tavoloDopo, "5S 6C 9C");
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(t.CtlPilaCarte0(i).Selezionata());
+        EXPECT_FALSE(t.CtlPilaTavolo(i).Selezionata());
+    }
+}
+
+TEST_F(TavoloProva, NothingStartsWhileAGameActionIsRunning) {
+    Torneo(3, 1);
+    int dentro = 0;
+    ui.durantePausa = [&] {
+        ++dentro;
+        t.DaiCarte();
+        t.Fatto();
+        t.ClickCarta0(0);
+        t.ClickTavolo(1);
+    };
+    Dai("4B 6C 8D  2S 5S 9C  3B 7D 2D");
+    EXPECT_GT(dentro, 0);
+    EXPECT_EQ(ui.Solo("msg").size(), 0u);
+    EXPECT_FALSE(t.CtlPilaCarte0(0).Selezionata());
+    EXPECT_EQ(ui.fase, Fase::Fatto);
+}
+
+TEST_F(TavoloProva, WithTheHumanOutTheComputersPlayOnAndTheDealStillWaits) {
+    Torneo(4, 1);
+    TavoloAccesso::Palle(t, 4, 0);
+    TavoloAccesso::InGioco(t, 3);
+    ui.lampade.clear();
+    const std::string mano = Carte0();
+    Dai("4B 6C 8D  2S 5S 9C  3B 7D 2D");
+    EXPECT_EQ(Carte0(), mano); // no cards for the human
+    EXPECT_TRUE(t.CtlPilaCarte0(0).Coperta());
+    EXPECT_EQ(ui.lampade.count(4), 0u);
+    for (const auto& e : ui.Solo("turno"))
+        EXPECT_NE(e, "turno 4");
+    EXPECT_EQ(ui.Solo("msg").size(), 1u);
+    EXPECT_EQ(ui.fase, Fase::Carte); // the next hand waits for "Dai Carte"
+    EXPECT_EQ(t.Mazziere(), 2);
+}
+
+} // namespace

@@ -11,16 +11,6 @@
 
 namespace {
 
-// Waits take no time: every look at the clock finds a long while gone, so the opener's
-// pause ends at its first check.
-class OrologioVeloce : public Orologio {
-  public:
-    double Adesso() override { return m_t += 3600.0; }
-
-  private:
-    double m_t = 0;
-};
-
 class InterfacciaSim : public InterfacciaTavolo {
   public:
     InterfacciaSim(const OpzioniSim& o, Simulatore::Uscita u, void* c)
@@ -101,7 +91,7 @@ class InterfacciaSim : public InterfacciaTavolo {
 
 void Simulatore::GiocaTorneo(long long numero) {
     InterfacciaSim ui(m_o, m_uscita, m_contesto);
-    OrologioVeloce orologio;
+    OrologioSalto orologio; // waits take no time
     Tavolo tavolo(ui, orologio);
     ui.tavolo = &tavolo;
 
