@@ -2,10 +2,22 @@
 
 #include "cards/mazzocarte.h"
 
+const std::string kNomiSemi[4] = {"Bastoni", "Coppe", "Denari", "Spade"};
+
 void Carta::SettaCarta(const std::string& Seme, std::uint8_t Valore) {
-    m_seme = Seme;
+    const int codice = IndiceSeme(Seme);
+    if (codice < 0)
+        m_semeAltro = Seme;
+    Mostra(codice, Valore);
+}
+
+void Carta::SettaCarta(int indiceSeme, std::uint8_t Valore) {
+    Mostra(indiceSeme, Valore);
+}
+
+void Carta::Mostra(int codice, std::uint8_t Valore) {
+    m_codiceSeme = codice;
     m_valore = Valore;
-    m_codiceSeme = IndiceSeme(Seme);
     m_figura = false;
     m_semePips = -1;
     struct AvvisaAllaFine {
@@ -46,8 +58,15 @@ void Carta::ImpostaMazzo(const MazzoCarte* NuovoMazzo) {
 void Carta::SwapWith(Carta* altra) {
     if (!altra)
         throw OggettoNonImpostato("SwapWith: no card given");
-    const std::string seme = altra->m_seme;
+    if (m_codiceSeme >= 0 && altra->m_codiceSeme >= 0) {
+        const int codice = altra->m_codiceSeme;
+        const std::uint8_t valore = altra->m_valore;
+        altra->Mostra(m_codiceSeme, m_valore);
+        Mostra(codice, valore);
+        return;
+    }
+    const std::string seme = altra->Seme();
     const std::uint8_t valore = altra->m_valore;
-    altra->SettaCarta(m_seme, m_valore);
+    altra->SettaCarta(Seme(), m_valore);
     SettaCarta(seme, valore);
 }

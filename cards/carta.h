@@ -7,6 +7,12 @@
 
 class MazzoCarte;
 
+// The names of the suit codes 0..3, as strings that live as long as the program.
+extern const std::string kNomiSemi[4];
+inline const std::string& NomeSeme(int codice) {
+    return kNomiSemi[codice];
+}
+
 // Raised when a card needs its deck's artwork and no deck is attached.
 class OggettoNonImpostato : public std::logic_error {
   public:
@@ -26,6 +32,8 @@ class Carta {
     // artwork; without a deck it throws OggettoNonImpostato after storing suit and value
     // and clearing the face.
     void SettaCarta(const std::string& Seme, std::uint8_t Valore);
+    // The same for one of the four suits, given by its index 0..3.
+    void SettaCarta(int indiceSeme, std::uint8_t Valore);
 
     bool Coperta() const { return m_coperta; }
     // Turning a card face down needs the deck's back.
@@ -34,7 +42,9 @@ class Carta {
     bool Selezionata() const { return m_selezionata; }
     void SetSelezionata(bool Stato);
 
-    const std::string& Seme() const { return m_seme; }
+    const std::string& Seme() const {
+        return m_codiceSeme >= 0 ? NomeSeme(m_codiceSeme) : m_semeAltro;
+    }
     std::uint8_t Valore() const { return m_valore; }
     // The suit picture index (0..3) of Seme(), -1 for any other text; cheap to compare.
     int CodiceSeme() const { return m_codiceSeme; }
@@ -59,12 +69,14 @@ class Carta {
     }
 
   private:
+    void Mostra(int codice, std::uint8_t Valore);
     void Avvisa() const {
         if (m_osservatore)
             m_osservatore();
     }
 
-    std::string m_seme = "Seme";
+    // The four suits are kept as their code; any other text as it was given.
+    std::string m_semeAltro = "Seme";
     std::uint8_t m_valore = 0;
     int m_codiceSeme = -1;
     int m_semeMarchio = -1;

@@ -5,10 +5,25 @@
 #include <stdexcept>
 
 int IndiceSeme(std::string_view seme) {
-    for (int i = 0; i < 4; ++i)
-        if (seme == kSemi[i])
-            return i;
-    return -1;
+    // The initials differ, so one comparison settles it.
+    int i = -1;
+    switch (seme.empty() ? '\0' : seme.front()) {
+    case 'B':
+        i = 0;
+        break;
+    case 'C':
+        i = 1;
+        break;
+    case 'D':
+        i = 2;
+        break;
+    case 'S':
+        i = 3;
+        break;
+    default:
+        return -1;
+    }
+    return seme == kSemi[i] ? i : -1;
 }
 
 MazzoCarte::MazzoCarte() {
@@ -33,10 +48,16 @@ void MazzoCarte::Mescola() {
 }
 
 void MazzoCarte::GetCarta(std::string& Seme, std::uint8_t& Valore) {
+    int indice = 0;
+    Pesca(indice, Valore);
+    Seme = kSemi[indice];
+}
+
+void MazzoCarte::Pesca(int& indiceSeme, std::uint8_t& Valore) {
     if (m_prossima < 1 || m_prossima > 40)
         throw std::out_of_range("GetCarta: no card at position " + std::to_string(m_prossima));
     const CartaMazzo& c = m_carte[m_prossima - 1];
-    Seme = kSemi[c.CodiceSeme - 1];
+    indiceSeme = c.CodiceSeme - 1;
     Valore = c.Valore;
     ++m_prossima;
 }

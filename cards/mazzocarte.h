@@ -33,6 +33,8 @@ class MazzoCarte {
     // Writes the card at Prossima and moves on. Outside 1..40 it throws std::out_of_range
     // before writing anything.
     void GetCarta(std::string& Seme, std::uint8_t& Valore);
+    // The same deal with the suit as its index 0..3.
+    void Pesca(int& indiceSeme, std::uint8_t& Valore);
 
     std::uint8_t Prossima() const { return m_prossima; }
     // The record at a position 1..40.

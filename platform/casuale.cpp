@@ -12,10 +12,14 @@ double Uniforme(std::mt19937_64& motore) {
     return static_cast<double>(motore() >> 11) * 0x1.0p-53;
 }
 
+// Set up on first use, so that it exists whenever static initialisers draw.
 std::unique_ptr<FonteCasuale>& Corrente() {
     static std::unique_ptr<FonteCasuale> fonte = std::make_unique<CasualeOrologio>();
     return fonte;
 }
+
+// A plain pointer for the hot path: every shuffle draws forty numbers.
+FonteCasuale* g_fonte = nullptr;
 
 } // namespace
 
@@ -58,11 +62,14 @@ FonteCasuale& Fonte() {
 
 std::unique_ptr<FonteCasuale> Installa(std::unique_ptr<FonteCasuale> nuova) {
     Corrente().swap(nuova);
+    g_fonte = Corrente().get();
     return nuova;
 }
 
 double Rnd() {
-    return Corrente()->Prossimo();
+    if (!g_fonte)
+        g_fonte = Corrente().get();
+    return g_fonte->Prossimo();
 }
 
 void RisemeDallOra() {

@@ -13,19 +13,51 @@ void ClsGiocatore::ImpostaTavolo(Carta* c1, Carta* c2, Carta* c3) {
 }
 
 void ClsGiocatore::SetCarte(const std::array<DatiCarta, 6>& carte) {
-    for (int p = 1; p <= 6; ++p) {
+    for (int p = 1; p <= 6; ++p)
         m_carte[p] = carte[p - 1];
-        m_punti[p] = PuntiCarta(m_carte[p].Valore);
-    }
+    Raggruppa();
 }
 
 void ClsGiocatore::Fotografa() {
     for (int p = 1; p <= 6; ++p) {
         const Carta& c = *Vista(p);
-        m_carte[p].Seme = c.Seme();
-        m_carte[p].Valore = c.Valore();
-        m_carte[p].codice = c.CodiceSeme();
-        m_punti[p] = PuntiCarta(c.Valore());
+        DatiCarta& d = m_carte[p];
+        // a known suit's text is already in place when the code matches
+        if (d.codice != c.CodiceSeme() || c.CodiceSeme() < 0)
+            d.Seme = c.Seme();
+        d.codice = c.CodiceSeme();
+        d.Valore = c.Valore();
+    }
+    Raggruppa();
+}
+
+void ClsGiocatore::Raggruppa() {
+    std::array<unsigned, 7> valoriDelGruppo{};
+    std::array<std::uint8_t, 11> quanti{};
+    m_forseTris = false;
+    m_forseGalbirola = false;
+    for (int p = 1; p <= 6; ++p) {
+        const DatiCarta& d = m_carte[p];
+        m_punti[p] = PuntiCarta(d.Valore);
+        m_gruppo[p] = static_cast<std::uint8_t>(p);
+        for (int q = 1; q < p; ++q) {
+            const DatiCarta& e = m_carte[q];
+            if (d.codice == e.codice && (d.codice >= 0 || d.Seme == e.Seme)) {
+                m_gruppo[p] = m_gruppo[q];
+                break;
+            }
+        }
+        // values no card of the deck has are let through to the full search
+        if (d.Valore <= 10) {
+            valoriDelGruppo[m_gruppo[p]] |= 1u << d.Valore;
+            m_forseTris |= ++quanti[d.Valore] >= 3;
+        } else {
+            m_forseTris = m_forseGalbirola = true;
+        }
+    }
+    for (int p = 1; p <= 6; ++p) {
+        const unsigned v = valoriDelGruppo[p];
+        m_forseGalbirola |= (v & (v >> 1) & (v >> 2)) != 0;
     }
 }
 
@@ -103,6 +135,8 @@ void ClsGiocatore::CercaGalbirolone(std::uint8_t& p1, std::uint8_t& p2, std::uin
 void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                                   bool& trovato) const {
     trovato = false;
+    if (!m_forseGalbirola)
+        return;
     int migliore = 0;
     for (int i = 1; i <= 6; ++i) {
         const int vi = m_carte[i].Valore;
@@ -128,6 +162,8 @@ void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8
 void ClsGiocatore::CercaTris(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                              bool& trovato) const {
     trovato = false;
+    if (!m_forseTris)
+        return;
     int migliore = 0;
     for (int i = 1; i <= 6; ++i) {
         const int vi = m_carte[i].Valore;
@@ -151,14 +187,16 @@ void ClsGiocatore::CercaTris(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p
 }
 
 void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3) const {
-    // The best three of one suit; equal sums keep the first found.
+    // The best three of one suit; equal sums keep the first found in the order i, j, k.
+    // Among the orderings of one set of positions the increasing one comes first, so
+    // looking at increasing triples alone finds the same choice.
     int migliore = 0;
-    for (int i = 1; i <= 6; ++i) {
-        for (int j = 1; j <= 6; ++j) {
-            if (j == i || !Stesso(j, i))
+    for (int i = 1; i <= 4; ++i) {
+        for (int j = i + 1; j <= 5; ++j) {
+            if (!Stesso(j, i))
                 continue;
-            for (int k = 1; k <= 6; ++k) {
-                if (k == i || k == j || !Stesso(k, j))
+            for (int k = j + 1; k <= 6; ++k) {
+                if (!Stesso(k, j))
                     continue;
                 const int somma = m_punti[i] + m_punti[j] + m_punti[k];
                 if (somma > migliore) {
@@ -197,9 +235,9 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     }
 
     // No suit holds three of the six cards: the best pair of one suit and a random table card.
-    for (int i = 1; i <= 6; ++i) {
-        for (int j = 1; j <= 6; ++j) {
-            if (j == i || !Stesso(j, i))
+    for (int i = 1; i <= 5; ++i) {
+        for (int j = i + 1; j <= 6; ++j) {
+            if (!Stesso(j, i))
                 continue;
             const int somma = m_punti[i] + m_punti[j];
             if (somma > migliore) {

@@ -54,10 +54,8 @@ class ClsGiocatore {
     void Fotografa();
 
   private:
-    bool Stesso(int a, int b) const {
-        return m_carte[a].codice == m_carte[b].codice &&
-               (m_carte[a].codice >= 0 || m_carte[a].Seme == m_carte[b].Seme);
-    }
+    bool Stesso(int a, int b) const { return m_gruppo[a] == m_gruppo[b]; }
+    void Raggruppa();
     Carta* Vista(int posizione) const {
         return posizione <= 3 ? m_carteMano[posizione - 1] : m_carteTavolo[posizione - 4];
     }
@@ -66,5 +64,12 @@ class ClsGiocatore {
     std::array<Carta*, 3> m_carteMano{};
     std::array<DatiCarta, 7> m_carte{}; // positions 1..6
     std::uint8_t m_turni = 0;
-    std::array<std::uint8_t, 7> m_punti{}; // card points per position, filled with the snapshot
+    // Filled with the snapshot: card points per position, and per position the first
+    // position holding the same suit, so that the finders compare suits as small numbers.
+    std::array<std::uint8_t, 7> m_punti{};
+    std::array<std::uint8_t, 7> m_gruppo{};
+    // Quick tests that tell when a finder cannot succeed: some suit holds three values in a
+    // row; some value appears three times.
+    bool m_forseGalbirola = false;
+    bool m_forseTris = false;
 };

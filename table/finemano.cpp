@@ -53,6 +53,7 @@ void Tavolo::FineMano() {
 
 std::string Tavolo::Classifica() const {
     std::string testo;
+    testo.reserve(40 * m_ultimaMano.size());
     for (const Risultato& r : m_ultimaMano) {
         testo += std::to_string(r.Posizione);
         testo += "° ";

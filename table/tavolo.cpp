@@ -51,9 +51,9 @@ void Tavolo::SuonaBussata() {
 }
 
 void Tavolo::PescaSu(Carta& carta) {
-    std::string seme;
+    int seme = 0;
     std::uint8_t valore = 0;
-    m_mazzo->GetCarta(seme, valore);
+    m_mazzo->Pesca(seme, valore);
     carta.SettaCarta(seme, valore);
 }
 
@@ -158,7 +158,7 @@ void Tavolo::DaiCarte() {
         } else {
             // The dealt cards go face up on the table and the human takes three fresh ones.
             for (int j = 0; j < 3; ++j) {
-                m_tavolo[j].SettaCarta(m_carte0[j].Seme(), m_carte0[j].Valore());
+                m_tavolo[j].SettaCarta(m_carte0[j].CodiceSeme(), m_carte0[j].Valore());
                 PescaSu(m_carte0[j]);
                 m_tavolo[j].SetCoperta(false);
             }
@@ -174,7 +174,7 @@ void Tavolo::DaiCarte() {
         // The opener knocks on any tris or better, and on points above the bar.
         if (tipo < kTris && valore <= 2 * n + 14) {
             for (int j = 0; j < 3; ++j) {
-                m_tavolo[j].SettaCarta(mano[j]->Seme(), mano[j]->Valore());
+                m_tavolo[j].SettaCarta(mano[j]->CodiceSeme(), mano[j]->Valore());
                 PescaSu(*mano[j]);
                 m_tavolo[j].SetCoperta(false);
             }

@@ -179,13 +179,13 @@ double TempoMescolaEDistribuisci(long long mani, int seggi) {
     for (auto& c : carte)
         c.ImpostaMazzo(&mazzo);
     const int daDare = 3 * seggi + 3;
-    std::string seme;
+    int seme = 0;
     std::uint8_t valore = 0;
     const auto inizio = std::chrono::steady_clock::now();
     for (long long h = 0; h < mani; ++h) {
         mazzo.Mescola();
         for (int i = 0; i < daDare; ++i) {
-            mazzo.GetCarta(seme, valore);
+            mazzo.Pesca(seme, valore);
             carte[i].SettaCarta(seme, valore);
         }
     }
