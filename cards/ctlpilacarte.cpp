@@ -6,10 +6,12 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <array>
+#include <cmath>
+#include <map>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -20,6 +22,29 @@ constexpr double kRaggio = 120;
 
 QRectF InPixel(const geometria::RettangoloTwips& r) {
     return twips::Rettangolo(r.Left, r.Top, r.Width, r.Height);
+}
+
+// The rounded body of a card, rendered once per zoom, colour and device pixel ratio: its
+// curves cost more to fill than all the pictures on the card together.
+const QImage& Corpo(std::uint8_t zoom, bool selezionata, qreal rapporto) {
+    static std::map<std::tuple<int, bool, int>, QImage> cache;
+    const auto chiave = std::make_tuple(static_cast<int>(zoom), selezionata,
+                                        static_cast<int>(std::lround(rapporto * 1000)));
+    auto it = cache.find(chiave);
+    if (it == cache.end()) {
+        const QRectF bordo = InPixel(geometria::ShBordo(zoom));
+        QImage corpo((bordo.size() * rapporto).toSize(), QImage::Format_ARGB32_Premultiplied);
+        corpo.setDevicePixelRatio(rapporto);
+        corpo.fill(Qt::transparent);
+        QPainter p(&corpo);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double raggio = twips::Pixel(kRaggio * zoom / 100);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(selezionata ? kSelezione : kBianco);
+        p.drawRoundedRect(bordo.adjusted(0.5, 0.5, -0.5, -0.5), raggio, raggio);
+        it = cache.emplace(chiave, std::move(corpo)).first;
+    }
+    return it->second;
 }
 
 QString NomeAccessibile(const Carta& c) {
@@ -148,14 +173,7 @@ void CtlPilaCarte::paintEvent(QPaintEvent*) {
     QPainter p(this);
 
     // The body, bottom-most and always painted.
-    {
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF bordo = InPixel(geometria::ShBordo(zoom));
-        const double raggio = twips::Pixel(kRaggio * zoom / 100);
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(c.Selezionata() ? kSelezione : kBianco);
-        p.drawRoundedRect(bordo.adjusted(0.5, 0.5, -0.5, -0.5), raggio, raggio);
-    }
+    p.drawImage(QPointF(0, 0), Corpo(zoom, c.Selezionata(), p.deviceTransform().m11()));
     // A slot attached to its deck by the table's logic alone shows the same shared artwork.
     if (!m_arte && c.Mazzo())
         m_arte = ArteCarte::Condivisa();

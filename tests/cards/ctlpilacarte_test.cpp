@@ -261,6 +261,15 @@ TEST_F(Vista, FollowsTheSlotWhenTheTableChangesIt) {
     altro.reset();
 }
 
+TEST(CtlPilaCarte, SlotGivenItsDeckByTheTableShowsTheArtwork) {
+    MazzoCarte logica;
+    Carta slot;
+    slot.ImpostaMazzo(&logica);
+    slot.SettaCarta("Spade", 1);
+    CtlPilaCarte v(slot);
+    EXPECT_LT(Conta(Rendi(v), kSlot6, kBianco), 40 * 55);
+}
+
 TEST_F(Vista, RepaintUsesTheRenderedPictures) {
     const auto arte = mazzo.Arte();
     auto totale = [&] {
