@@ -1,0 +1,118 @@
+// The finders, the points choice, hand evaluation and the shuffle, on a fixed set of
+// dealt six-card hands.
+
+#include "cards/carta.h"
+#include "cards/mazzocarte.h"
+#include "platform/casuale.h"
+#include "players/clsgiocatore.h"
+#include "players/valutamano.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<std::array<ClsGiocatore::DatiCarta, 6>> Mani(int quante) {
+    casuale::Sostituzione s(std::make_unique<CasualeFisso>(77));
+    MazzoCarte mazzo;
+    std::vector<std::array<ClsGiocatore::DatiCarta, 6>> mani;
+    for (int m = 0; m < quante; ++m) {
+        mazzo.Mescola();
+        std::array<ClsGiocatore::DatiCarta, 6> sei;
+        for (auto& d : sei) {
+            mazzo.GetCarta(d.Seme, d.Valore);
+            d.codice = IndiceSeme(d.Seme);
+        }
+        mani.push_back(sei);
+    }
+    return mani;
+}
+
+const auto kMani = Mani(1024);
+
+template <class F> void SuOgniMano(benchmark::State& state, F f) {
+    ClsGiocatore g;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        g.SetCarte(kMani[i++ & 1023]);
+        f(g);
+    }
+}
+
+void BM_CercaGalbirolone(benchmark::State& state) {
+    SuOgniMano(state, [](ClsGiocatore& g) {
+        std::uint8_t a = 0, b = 0, c = 0;
+        bool t = false;
+        g.CercaGalbirolone(a, b, c, t);
+        benchmark::DoNotOptimize(t);
+    });
+}
+
+void BM_CercaGalbirola(benchmark::State& state) {
+    SuOgniMano(state, [](ClsGiocatore& g) {
+        std::uint8_t a = 0, b = 0, c = 0;
+        bool t = false;
+        g.CercaGalbirola(a, b, c, t);
+        benchmark::DoNotOptimize(t);
+    });
+}
+
+void BM_CercaTris(benchmark::State& state) {
+    SuOgniMano(state, [](ClsGiocatore& g) {
+        std::uint8_t a = 0, b = 0, c = 0;
+        bool t = false;
+        g.CercaTris(a, b, c, t);
+        benchmark::DoNotOptimize(t);
+    });
+}
+
+void BM_CercaPunti(benchmark::State& state) {
+    casuale::Sostituzione s(std::make_unique<CasualeFisso>(3));
+    SuOgniMano(state, [](ClsGiocatore& g) {
+        std::uint8_t a = 0, b = 0, c = 0;
+        g.CercaPunti(a, b, c);
+        benchmark::DoNotOptimize(a);
+    });
+}
+
+void BM_SnapshotOnly(benchmark::State& state) {
+    SuOgniMano(state, [](ClsGiocatore& g) { benchmark::DoNotOptimize(g.Turni()); });
+}
+
+void BM_ValutaMano(benchmark::State& state) {
+    MazzoCarte mazzo;
+    std::vector<std::array<Carta, 3>> mani(1024);
+    for (std::size_t m = 0; m < mani.size(); ++m)
+        for (int j = 0; j < 3; ++j) {
+            mani[m][j].ImpostaMazzo(&mazzo);
+            mani[m][j].SettaCarta(kMani[m][j].Seme, kMani[m][j].Valore);
+        }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& m = mani[i++ & 1023];
+        std::uint8_t t = 0, v = 0;
+        ValutaMano(m[0], m[1], m[2], t, v);
+        benchmark::DoNotOptimize(v);
+    }
+}
+
+void BM_Mescola(benchmark::State& state) {
+    casuale::Sostituzione s(std::make_unique<CasualeFisso>(3));
+    MazzoCarte mazzo;
+    for (auto _ : state) {
+        mazzo.Mescola();
+        benchmark::DoNotOptimize(mazzo.Prossima());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_SnapshotOnly);
+BENCHMARK(BM_CercaGalbirolone);
+BENCHMARK(BM_CercaGalbirola);
+BENCHMARK(BM_CercaTris);
+BENCHMARK(BM_CercaPunti);
+BENCHMARK(BM_ValutaMano);
+BENCHMARK(BM_Mescola);
+BENCHMARK_MAIN();
