@@ -32,6 +32,8 @@ void Riassunto(const OpzioniSim& o, const Statistiche& d, double secondi) {
     std::printf("\nmean turns per hand: %.2f\n", d.mani ? double(d.turni) / d.mani : 0.0);
     std::printf("longest hand (turns): %d\n", d.manoPiuLunga);
     std::printf("longest run (hands): %lld\n", d.torneoPiuLungo);
+    std::printf("hands where a seat kept on its tenth turn: %lld (%.2f%%)\n", d.maniAllaResa,
+                d.mani ? 100.0 * d.maniAllaResa / d.mani : 0.0);
     std::printf("elapsed seconds: %.3f\n", secondi);
 
     // The floor: the same number of shuffles and deals alone, on a generator of its own so

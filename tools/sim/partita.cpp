@@ -162,6 +162,10 @@ void Simulatore::GiocaTorneo(long long numero) {
             m_dati.manoPiuLunga = tavolo.TurniMano();
         for (const auto& r : tavolo.UltimaMano())
             ++m_dati.tipiVisti[r.Tipo];
+        bool resa = umano.Turni() >= ClsGiocatore::kTurnoResa;
+        for (int k = 1; k < n; ++k)
+            resa |= tavolo.Giocatori(k)->Turni() >= ClsGiocatore::kTurnoResa;
+        m_dati.maniAllaResa += resa;
     }
 
     ++m_dati.partite;

@@ -21,6 +21,7 @@ struct Statistiche {
     long long turni = 0;
     int manoPiuLunga = 0;         // turns
     long long torneoPiuLungo = 0; // hands
+    long long maniAllaResa = 0;   // hands in which a seat kept its cards on its tenth turn
 };
 
 // Plays whole tournaments headlessly, exactly as the window plays them, and writes the
