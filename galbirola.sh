@@ -48,7 +48,7 @@ test)
   QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$lavori"
   echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests"
   costruisci build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGALBIROLA_SANITIZE=ON \
-    -DGALBIROLA_BENCHMARKS=OFF
+    -DGALBIROLA_INVARIANTS=ON -DGALBIROLA_BENCHMARKS=OFF
   ASAN_OPTIONS=halt_on_error=1:abort_on_error=1 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$lavori"

@@ -1,6 +1,7 @@
 #include "table/tavolo.h"
 
 #include "players/valutamano.h"
+#include "table/invarianti.h"
 
 #include <optional>
 #include <utility>
@@ -102,6 +103,7 @@ void Tavolo::PalleEUscite() {
     const int peggiore = lista.back().Posizione;
     for (std::size_t i = lista.size() - 1;;) {
         const int seggio = lista[i].Posto + 1;
+        Verifica(m_palle[seggio] > 0, "a seat without balls was about to lose one");
         const int k = --m_palle[seggio];
         if (k < 3)
             m_ui.ImpostaPalla(seggio, k, false);
@@ -115,6 +117,7 @@ void Tavolo::PalleEUscite() {
             m_ui.Messaggio(kStileInformazione,
                            "Attenzione:", m_nomi[seggio] + " è uscito dal torneo.");
             if (--m_giocatoriInGioco == 1) {
+                VerificaPalle();
                 m_ui.Messaggio(kStileSemplice, std::nullopt, "Fine del Torneo");
                 return;
             }
@@ -124,6 +127,7 @@ void Tavolo::PalleEUscite() {
             break;
     }
 
+    VerificaPalle();
     do
         m_mazziere = static_cast<std::uint8_t>(m_mazziere % n + 1);
     while (m_palle[m_mazziere] == 0);

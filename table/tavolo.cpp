@@ -4,6 +4,7 @@
 #include "platform/orologio.h"
 #include "players/clsnomi.h"
 #include "players/valutamano.h"
+#include "table/invarianti.h"
 
 // Marks a game action as running for as long as it is in scope, so that a click that
 // arrives while a pause or a dialog lets the window's events through starts nothing.
@@ -190,8 +191,46 @@ void Tavolo::DaiCarte() {
             Accendi(s, Lampada::Bussato);
         }
     }
+    if constexpr (kInvarianti) {
+        m_carteInGioco = CarteInGioco();
+        Verifica(m_carteInGioco != 0, "two slots hold the same card after the deal");
+    }
     m_turno = static_cast<std::uint8_t>(m_turno % n + 1);
     ProssimoTurno();
+}
+
+std::uint64_t Tavolo::CarteInGioco() const {
+    std::uint64_t carte = 0;
+    bool doppie = false;
+    auto aggiungi = [&](const Carta& c) {
+        if (c.CodiceSeme() < 0 || c.Valore() < 1 || c.Valore() > 10)
+            return;
+        const std::uint64_t bit = std::uint64_t{1} << (c.CodiceSeme() * 10 + c.Valore() - 1);
+        doppie |= (carte & bit) != 0;
+        carte |= bit;
+    };
+    for (int i = 0; i < m_numCarte1; ++i)
+        aggiungi(m_carte1[i]);
+    for (const Carta& c : m_tavolo)
+        aggiungi(c);
+    if (m_palle[m_numGiocatori] > 0)
+        for (const Carta& c : m_carte0)
+            aggiungi(c);
+    return doppie ? 0 : carte;
+}
+
+void Tavolo::VerificaCarte() const {
+    if constexpr (kInvarianti)
+        Verifica(CarteInGioco() == m_carteInGioco, "a turn changed the cards in play");
+}
+
+void Tavolo::VerificaPalle() const {
+    if constexpr (kInvarianti) {
+        int inGioco = 0;
+        for (int k = 1; k <= m_numGiocatori; ++k)
+            inGioco += m_palle[k] > 0;
+        Verifica(inGioco == m_giocatoriInGioco, "the count of seats in the tournament is wrong");
+    }
 }
 
 // A computer opener thinks for 1 to 2.8 seconds: at every look at the clock a fresh number
@@ -221,6 +260,7 @@ void Tavolo::ProssimoTurno() {
                 Accendi(s, Lampada::Turno);
                 ++m_turniMano;
                 const bool cambiato = m_giocatori[s]->GiocaTurno(m_ui);
+                VerificaCarte();
                 if (cambiato || m_bussato) {
                     Accendi(s, Lampada::Riposo);
                 } else {
@@ -307,6 +347,7 @@ void Tavolo::Fatto() {
         m_carte0[i].SetSelezionata(false);
         m_tavolo[i].SetSelezionata(false);
     }
+    VerificaCarte();
     do
         m_turno = static_cast<std::uint8_t>(m_turno % n + 1);
     while (m_palle[m_turno] == 0);

@@ -102,6 +102,11 @@ class Tavolo {
     void ImpostaFase(Fase fase);
     void PescaSu(Carta& carta);
     std::string Classifica() const;
+    // The cards now in play (every dealt seat and the table) as one bit per card; 0 when
+    // two slots hold the same card.
+    std::uint64_t CarteInGioco() const;
+    void VerificaCarte() const;
+    void VerificaPalle() const;
     void PalleEUscite();
 
     InterfacciaTavolo& m_ui;
@@ -125,5 +130,6 @@ class Tavolo {
     Fase m_fase = Fase::Torneo;
     bool m_occupato = false;
     int m_turniMano = 0;
+    std::uint64_t m_carteInGioco = 0; // what the deal put in play, kept by every turn
     std::vector<Risultato> m_ultimaMano;
 };

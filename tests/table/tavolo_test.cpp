@@ -1,3 +1,4 @@
+#include "table/invarianti.h"
 #include "tavolo_prova.h"
 
 #include <regex>
@@ -203,6 +204,21 @@ TEST_F(TavoloProva, WithTheHumanOutTheComputersPlayOnAndTheDealStillWaits) {
     EXPECT_EQ(ui.Solo("msg").size(), 1u);
     EXPECT_EQ(ui.fase, Fase::Carte); // the next hand waits for "Dai Carte"
     EXPECT_EQ(t.Mazziere(), 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TavoloProva, InvariantsCatchACardThatAppearsTwice) {
+    if (!kInvarianti)
+        GTEST_SKIP() << "invariant checks are off in this build";
+    Torneo(3, 1);
+    ui.durantePausa = [&] {
+        if (ui.pause.size() == 3) // during seat 2's think pause
+            t.CtlPilaCarte1(3).SettaCarta(t.CtlPilaTavolo(0).Seme(), t.CtlPilaTavolo(0).Valore());
+    };
+    EXPECT_THROW(Dai("4B 6C 8D  2S 5S 9C  3B 7D 2D"), InvarianteViolata);
 }
 
 } // namespace
