@@ -1,10 +1,82 @@
 #pragma once
 
-#include <QWidget>
+#include "table/disposizione.h"
+#include "table/interfacciatavolo.h"
+#include "table/superficie.h"
 
-// The table window: the green card table on which the tournament is played.
-class FrmGalbirola : public QWidget {
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class Bussata;
+class Dialoghi;
+class DialoghiQt;
+class Orologio;
+class QEventLoop;
+class Tavolo;
+
+// What the window needs from outside; tests give their own clock and dialogs, and may
+// shorten every pause by a factor (0 lets a pause only process pending events).
+struct ServiziTavolo {
+    Dialoghi* dialoghi = nullptr;
+    Orologio* orologio = nullptr;
+    double scalaPause = 1.0;
+    // What ends the program when the window is closed during a game action.
+    std::function<void()> termina;
+};
+
+// The table window: the green card table on which the tournament is played. It shows the
+// table's state and passes its clicks to the game logic, which decides everything.
+class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     Q_OBJECT
   public:
-    explicit FrmGalbirola(QWidget* parent = nullptr);
+    explicit FrmGalbirola(ServiziTavolo servizi = {}, QWidget* parent = nullptr);
+    ~FrmGalbirola() override;
+
+    Tavolo& Logica() { return *m_tavolo; }
+    const ControlliTavolo& Controlli() const { return m_controlli; }
+    // Element i of the computer seats' card views; only element 0 exists before setup.
+    CtlPilaCarte* CtlPilaCarte1(int i) const { return m_carte1.at(i); }
+    int NumCarte1() const { return static_cast<int>(m_carte1.size()); }
+    // The program's folder with its one separator at the end, and the knock's file.
+    const QString& Percorso() const { return m_percorso; }
+
+    void MostraFase(Fase fase) override;
+    void ProponiNome(const std::string& nome) override;
+    void CreaPostazioni(int numGiocatori) override;
+    void ImpostaLampada(int seggio, Lampada stato) override;
+    void MostraSegnapunti(int seggio) override;
+    void ImpostaEtichetta(int seggio, const std::string& testo) override;
+    void EtichettaGrigia(int seggio) override;
+    void ImpostaPalla(int seggio, int palla, bool piena) override;
+    void Messaggio(int stile, const std::optional<std::string>& titolo,
+                   const std::string& testo) override;
+    bool Domanda(const std::string& titolo, const std::string& testo) override;
+    void Bussa(int seggio) override;
+    void Pausa(double secondi) override;
+
+  protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+  private:
+    template <class Azione> void Esegui(Azione azione);
+    void Collega();
+    void ControllaChiusura() const;
+    ElementoDisegnato& Disegnato(const QString& nome, int indice);
+
+    std::unique_ptr<Orologio> m_orologioProprio;
+    Orologio* m_orologio;
+    double m_scalaPause;
+    std::unique_ptr<Tavolo> m_tavolo;
+    ControlliTavolo m_controlli;
+    std::vector<CtlPilaCarte*> m_carte1;
+    DialoghiQt* m_dialoghiPropri = nullptr;
+    Dialoghi* m_dialoghi = nullptr;
+    Bussata* m_bussata = nullptr;
+    QString m_percorso;
+    QPointer<QEventLoop> m_pausa;
+    std::function<void()> m_termina;
+    bool m_chiusa = false;
 };

@@ -40,7 +40,9 @@ QColor Colore::Risolvi(const QPalette& tavolozza) const {
 }
 
 QFont Carattere::Font() const {
-    QFont f(nome);
+    // The old desktop's small interface face has no namesake here; the desktop's own
+    // matching finds a face with Arial's metrics, which are close to it.
+    QFont f(nome == QLatin1String("MS Sans Serif") ? QStringLiteral("Arial") : nome);
     f.setPointSizeF(punti);
     f.setWeight(static_cast<QFont::Weight>(peso));
     f.setItalic(corsivo);

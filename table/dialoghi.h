@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QMessageBox;
+class QWidget;
+
+// The table's message boxes and its one question. The window uses the real boxes; tests
+// answer through the same calls.
+class Dialoghi {
+  public:
+    virtual ~Dialoghi() = default;
+    // stile 64: OK and the information icon; 0: OK and no icon.
+    virtual void Messaggio(int stile, const QString& titolo, const QString& testo) = 0;
+    // Yes and No with the information icon; true only for Yes.
+    virtual bool Domanda(const QString& titolo, const QString& testo) = 0;
+};
+
+// Message boxes over the table window. Each waits for its answer while the table keeps
+// painting, and the window's input stays shut meanwhile; unlike a modal box it lets the
+// window be closed, and then Interrompi takes the box away at once.
+class DialoghiQt : public QObject, public Dialoghi {
+    Q_OBJECT
+  public:
+    explicit DialoghiQt(QWidget* finestra);
+    void Messaggio(int stile, const QString& titolo, const QString& testo) override;
+    bool Domanda(const QString& titolo, const QString& testo) override;
+    void Interrompi();
+
+  protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+  private:
+    int Mostra(QMessageBox& box);
+
+    QWidget* m_finestra;
+    QPointer<QMessageBox> m_aperta;
+};
