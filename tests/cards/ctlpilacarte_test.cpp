@@ -295,6 +295,19 @@ TEST_F(Vista, RepaintUsesTheRenderedPictures) {
     EXPECT_EQ(totale(), dopoIlPrimo + 1);
 }
 
+TEST_F(Vista, PicturesAreRenderedAtTheScreensFullResolution) {
+    vista.SettaCarta("Spade", 1);
+    const Disegno& spade = mazzo.ImgLstSemi(3);
+    const int prima = spade.Rendering();
+    const QImage img = Rendi(vista, 2);
+    EXPECT_EQ(img.size(), QSize(240, 400));
+    EXPECT_EQ(spade.Rendering(), prima + 1);
+    // The pip was made for 80 x 110 device pixels, not scaled up from 40 x 55.
+    spade.Resa(QSize(80, 110), 2);
+    EXPECT_EQ(spade.Rendering(), prima + 1);
+    EXPECT_EQ(img.pixelColor(120, 300), kBianco);
+}
+
 TEST_F(Vista, KeepsTheArtworkWhenTheDeckControlGoes) {
     auto proprio = std::make_unique<CtlMazzoCarte>();
     CtlPilaCarte v;
