@@ -157,6 +157,15 @@ TEST_F(Vista, FigureCarriesTheSuitMarkInItsCorner) {
     const QImage fante = Rendi(vista);
 
     EXPECT_NE(spade.copy(kMarchio), coppe.copy(kMarchio));
+    // The mark lies over the figure's top-left part.
+    QImage atteso(120, 200, QImage::Format_ARGB32_Premultiplied);
+    atteso.fill(kBianco);
+    {
+        QPainter p(&atteso);
+        mazzo.ImgCavallo().Disegna(p, QRectF(12, 16, 96, 170));
+        mazzo.ImgLstSemi(3).Disegna(p, QRectF(kMarchio));
+    }
+    EXPECT_EQ(spade.copy(kMarchio), atteso.copy(kMarchio));
     // Below the mark the two Cavalli are the same figure, and a Fante is another one.
     const QRect sottoIlMarchio(12, 60, 96, 110);
     EXPECT_EQ(spade.copy(sottoIlMarchio), coppe.copy(sottoIlMarchio));
