@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -6,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -19,34 +19,39 @@ struct Wave {
     std::vector<std::int16_t> campioni;
 };
 
-template <typename T> T Leggi(const QByteArray& dati, qsizetype pos) {
-    T v{};
-    std::memcpy(&v, dati.constData() + pos, sizeof v);
-    return v;
-}
-
 // Walks the RIFF chunks; fmt and data may come in any order, other chunks are skipped.
 bool Analizza(const QByteArray& dati, Wave& w) {
-    if (dati.size() < 12 || !dati.startsWith("RIFF") || dati.mid(8, 4) != "WAVE")
+    QDataStream in(dati);
+    in.setByteOrder(QDataStream::LittleEndian);
+    char id[4];
+    quint32 lunghezza = 0;
+    if (in.readRawData(id, 4) != 4 || QByteArray(id, 4) != "RIFF")
+        return false;
+    in >> lunghezza;
+    if (in.readRawData(id, 4) != 4 || QByteArray(id, 4) != "WAVE")
         return false;
     bool fmt = false, data = false;
-    for (qsizetype pos = 12; pos + 8 <= dati.size();) {
-        const QByteArray id = dati.mid(pos, 4);
-        const auto lunghezza = Leggi<std::uint32_t>(dati, pos + 4);
-        if (pos + 8 + qsizetype(lunghezza) > dati.size())
+    while (in.readRawData(id, 4) == 4) {
+        in >> lunghezza;
+        if (in.status() != QDataStream::Ok || lunghezza > quint32(dati.size()))
             return false;
-        if (id == "fmt " && lunghezza >= 16) {
-            w.formato = Leggi<std::uint16_t>(dati, pos + 8);
-            w.canali = Leggi<std::uint16_t>(dati, pos + 10);
-            w.frequenza = Leggi<std::uint32_t>(dati, pos + 12);
-            w.bit = Leggi<std::uint16_t>(dati, pos + 22);
+        const QByteArray corpo = dati.mid(in.device()->pos(), lunghezza);
+        if (corpo.size() != qsizetype(lunghezza))
+            return false;
+        QDataStream pezzo(corpo);
+        pezzo.setByteOrder(QDataStream::LittleEndian);
+        if (QByteArray(id, 4) == "fmt " && lunghezza >= 16) {
+            quint32 byteAlSecondo = 0;
+            quint16 allineamento = 0;
+            pezzo >> w.formato >> w.canali >> w.frequenza >> byteAlSecondo >> allineamento >> w.bit;
             fmt = true;
-        } else if (id == "data") {
+        } else if (QByteArray(id, 4) == "data") {
             w.campioni.resize(lunghezza / 2);
-            std::memcpy(w.campioni.data(), dati.constData() + pos + 8, w.campioni.size() * 2);
+            for (auto& c : w.campioni)
+                pezzo >> c;
             data = true;
         }
-        pos += 8 + lunghezza + (lunghezza & 1);
+        in.skipRawData(int(lunghezza + (lunghezza & 1)));
     }
     return fmt && data;
 }
