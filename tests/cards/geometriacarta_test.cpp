@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -34,11 +33,6 @@ TEST(GeometriaCarta, LargestZoomKeepsFractionalTwips) {
     EXPECT_DOUBLE_EQ(retro.Left, 153);
     EXPECT_DOUBLE_EQ(retro.Width, 4169.25);
     EXPECT_DOUBLE_EQ(retro.Height, 7229.25);
-    const RettangoloTwips figura = geometria::ImgFigura(255);
-    EXPECT_DOUBLE_EQ(figura.Left, 459);
-    EXPECT_DOUBLE_EQ(figura.Top, 612);
-    EXPECT_DOUBLE_EQ(figura.Width, 3672);
-    EXPECT_DOUBLE_EQ(figura.Height, 6502.5);
     // The body stops 45 twips short of the right and bottom edges at zoom 100 and scales.
     const RettangoloTwips bordo = geometria::ShBordo(255);
     EXPECT_DOUBLE_EQ(4590 - (bordo.Left + bordo.Width), 45 * 2.55);
@@ -76,20 +70,6 @@ TEST(GeometriaCarta, PipsStandWhereEachValueNeedsThem) {
     EXPECT_EQ(Pips(7), sette);
     for (int v : {0, 8, 9, 10, 11, 255})
         EXPECT_TRUE(Pips(static_cast<std::uint8_t>(v)).empty()) << v;
-}
-
-TEST(GeometriaCarta, ClickAreaIsHalfOpen) {
-    const RettangoloTwips retro = geometria::ImgRetro(100);
-    EXPECT_TRUE(retro.Contiene(60, 60));
-    EXPECT_FALSE(retro.Contiene(59.9, 100));
-    EXPECT_TRUE(retro.Contiene(1694.9, 2894.9));
-    EXPECT_FALSE(retro.Contiene(1695, 100));
-    EXPECT_FALSE(retro.Contiene(100, 2895));
-}
-
-TEST(GeometriaCarta, ThereAreEightPipSlots) {
-    EXPECT_THROW(geometria::ImgValore(-1, 100), std::out_of_range);
-    EXPECT_THROW(geometria::ImgValore(8, 100), std::out_of_range);
 }
 
 } // namespace
