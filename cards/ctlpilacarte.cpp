@@ -87,7 +87,10 @@ void CtlPilaCarte::Collega() {
 }
 
 void CtlPilaCarte::Aggiorna() {
-    setAccessibleName(NomeAccessibile(*m_carta));
+    // Screen readers hear every change of the name, so only real ones are made.
+    const QString nome = NomeAccessibile(*m_carta);
+    if (nome != accessibleName())
+        setAccessibleName(nome);
     update();
 }
 
