@@ -17,7 +17,9 @@ struct Esito {
 };
 
 Esito Esegui(const std::string& argomenti) {
-    const std::string errFile = testing::TempDir() + "sim_err.txt";
+    // one error file per test, since the tests may run side by side
+    const std::string errFile = testing::TempDir() + "sim_err_" +
+                                testing::UnitTest::GetInstance()->current_test_info()->name();
     const std::string comando = std::string(GALBIROLA_SIM) + " " + argomenti + " 2>" + errFile;
     Esito e;
     FILE* p = popen(comando.c_str(), "r");
