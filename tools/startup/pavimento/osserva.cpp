@@ -10,7 +10,9 @@
 
 namespace {
 
-int ignora(Display*, XErrorEvent*) { return 0; }
+int ignora(Display*, XErrorEvent*) {
+    return 0;
+}
 
 Window cerca(Display* d, Window w, const char* titolo) {
     char* nome = nullptr;
