@@ -54,7 +54,9 @@ FrmGalbirola::FrmGalbirola(ServiziTavolo servizi, QWidget* parent)
     setAutoFillBackground(true);
     setFont(finestra.LeggiCarattere(QStringLiteral("Font"), Carattere::Da(font())).Font());
     setWindowIcon(QIcon(finestra.LeggiImmagine(QStringLiteral("Icon"), {}).Percorso()));
-    setWindowTitle(finestra.LeggiStringa(QStringLiteral("Caption"), QString()));
+    // The design's caption is the application's title, which untitled boxes show.
+    m_titolo = finestra.LeggiStringa(QStringLiteral("Caption"), QString());
+    setWindowTitle(m_titolo);
 
     SorgentiCarte sorgenti;
     sorgenti.mazzo = &m_tavolo->Mazzo();
@@ -236,8 +238,7 @@ void FrmGalbirola::ControllaChiusura() const {
 void FrmGalbirola::Messaggio(int stile, const std::optional<std::string>& titolo,
                              const std::string& testo) {
     ControllaChiusura();
-    m_dialoghi->Messaggio(stile, titolo ? daTesto(*titolo) : QApplication::applicationName(),
-                          daTesto(testo));
+    m_dialoghi->Messaggio(stile, titolo ? daTesto(*titolo) : m_titolo, daTesto(testo));
     ControllaChiusura();
 }
 

@@ -76,6 +76,7 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     Dialoghi* m_dialoghi = nullptr;
     Bussata* m_bussata = nullptr;
     QString m_percorso;
+    QString m_titolo;
     QPointer<QEventLoop> m_pausa;
     std::function<void()> m_termina;
     bool m_chiusa = false;
