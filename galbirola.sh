@@ -51,6 +51,7 @@ test)
   costruisci build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGALBIROLA_SANITIZE=ON \
     -DGALBIROLA_INVARIANTS=ON -DGALBIROLA_BENCHMARKS=OFF
   ASAN_OPTIONS=halt_on_error=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$lavori"
   ;;
