@@ -35,6 +35,8 @@ bool input(const QEvent* evento) {
 
 int DialoghiQt::Mostra(QMessageBox& box) {
     m_aperta = &box;
+    // Names are the players' own: markup in one is text to show, not to obey.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::NonModal);
     qApp->installEventFilter(this);
     QEventLoop ciclo;
