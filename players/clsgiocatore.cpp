@@ -34,17 +34,25 @@ void ClsGiocatore::Fotografa() {
 void ClsGiocatore::Raggruppa() {
     std::array<unsigned, 7> valoriDelGruppo{};
     std::array<std::uint8_t, 11> quanti{};
+    std::array<std::uint8_t, 4> primoDelSeme{}; // 0 while no card of the suit is seen
     m_forseTris = false;
     m_forseGalbirola = false;
     for (int p = 1; p <= 6; ++p) {
         const DatiCarta& d = m_carte[p];
         m_punti[p] = PuntiCarta(d.Valore);
-        m_gruppo[p] = static_cast<std::uint8_t>(p);
-        for (int q = 1; q < p; ++q) {
-            const DatiCarta& e = m_carte[q];
-            if (d.codice == e.codice && (d.codice >= 0 || d.Seme == e.Seme)) {
-                m_gruppo[p] = m_gruppo[q];
-                break;
+        if (d.codice >= 0) {
+            std::uint8_t& primo = primoDelSeme[d.codice];
+            if (primo == 0)
+                primo = static_cast<std::uint8_t>(p);
+            m_gruppo[p] = primo;
+        } else {
+            // a suit text outside the four names is compared as written
+            m_gruppo[p] = static_cast<std::uint8_t>(p);
+            for (int q = 1; q < p; ++q) {
+                if (m_carte[q].codice < 0 && m_carte[q].Seme == d.Seme) {
+                    m_gruppo[p] = m_gruppo[q];
+                    break;
+                }
             }
         }
         // values no card of the deck has are let through to the full search
