@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <QtEndian>
 
+#include <algorithm>
+#include <climits>
 #include <functional>
 
 namespace {
@@ -38,7 +40,11 @@ int durataMs(const QString& file) {
                 return -1;
             byteAlSecondo = qFromLittleEndian<quint32>(fmt.constData() + 8);
         } else if (blocco.startsWith("data")) {
-            return byteAlSecondo ? static_cast<int>(1000.0 * lunghezza / byteAlSecondo) : -1;
+            // A damaged header may claim more than the file holds: only what is there plays.
+            const double presenti = std::min<qint64>(lunghezza, f.size() - f.pos());
+            return byteAlSecondo ? static_cast<int>(std::min(1000.0 * presenti / byteAlSecondo,
+                                                             double(INT_MAX - kMargineMs)))
+                                 : -1;
         } else {
             f.skip(lunghezza + (lunghezza & 1));
         }
