@@ -71,4 +71,33 @@ TEST(AtteseFinestra, ClosingDuringTheComputersTurnsEndsTheGame) {
     EXPECT_EQ(dialoghi.messaggi.size(), scatole);
 }
 
+// Clicks that arrive while a computer thinks reach no card: the marks belong to the
+// human's turn only.
+TEST(AtteseFinestra, CardClicksDuringTheComputersTurnsAreIgnored) {
+    casuale::Sostituzione s(std::make_unique<CasualeFisso>(8));
+    DialoghiFinti dialoghi;
+    OrologioAPassi passi;
+    FrmGalbirola f(ServiziTavolo{&dialoghi, &passi, 1.0, [] {}});
+    f.show();
+    Clicca(f.Controlli().OptAvversari[0]);
+    Clicca(f.Controlli().CmdTorneo);
+    int tentativi = 0;
+    QTimer durante;
+    QObject::connect(&durante, &QTimer::timeout, [&] {
+        if (f.Logica().FaseCorrente() != Fase::Nessuna)
+            return;
+        ++tentativi;
+        Clicca(f.Controlli().CtlPilaCarte0[tentativi % 3]);
+        Clicca(f.Controlli().CtlPilaTavolo[tentativi % 3]);
+    });
+    durante.start(100);
+    Clicca(f.Controlli().CmdCarte);
+    durante.stop();
+    EXPECT_GT(tentativi, 0);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(f.Controlli().CtlPilaCarte0[i]->Selezionata());
+        EXPECT_FALSE(f.Controlli().CtlPilaTavolo[i]->Selezionata());
+    }
+}
+
 } // namespace
