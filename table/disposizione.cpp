@@ -30,10 +30,10 @@ struct Costruttore {
     // Child widgets front to back, per container; raised back to front at the end.
     std::vector<QWidget*> figli;
 
-    void Posiziona(QWidget* w, const Proprieta& bag, bool anchelaDimensione) {
+    void Posiziona(QWidget* w, const Proprieta& bag, bool conDimensione) {
         const QRect r = Rettangolo(bag);
         w->move(twips::PixelInteri(r.left()), twips::PixelInteri(r.top()));
-        if (anchelaDimensione)
+        if (conDimensione)
             w->resize(twips::PixelInteri(r.width()), twips::PixelInteri(r.height()));
         w->setVisible(bag.LeggiBool(kVisible, true));
         figli.push_back(w);
