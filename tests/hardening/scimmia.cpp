@@ -50,7 +50,7 @@ const char* NomeFase(Fase f) {
 
 MisuraProve Misura() {
 #ifdef GALBIROLA_PROVE_BREVI
-    return {4, 300};
+    return {6, 1000};
 #else
     return {12, 2000};
 #endif

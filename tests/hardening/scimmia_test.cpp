@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Semi, ScimmiaSulTavolo, ::testing::Range(0, Misura().se
 // The program closed by the window manager at a random moment of random play: at any time,
 // while a box is open, or while the computers think. It must end by itself, with status 0.
 TEST(ScimmiaSulTavolo, ClosedAtARandomMomentTheProgramEnds) {
-    const int volte = Misura().semi >= 8 ? 6 : 3;
+    const int volte = 6;
     for (int i = 0; i < volte; ++i) {
         SCOPED_TRACE(i);
         QProcess gioco;
