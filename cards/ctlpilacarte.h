@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/carta.h"
+#include "cards/ctlmazzocarte.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -9,7 +10,6 @@
 #include <memory>
 #include <string>
 
-class CtlMazzoCarte;
 struct ArteCarte;
 
 // Shows one card slot: the card face up or the back, on a white or light-blue body, at a

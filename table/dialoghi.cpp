@@ -1,5 +1,6 @@
 #include "table/dialoghi.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -59,6 +60,9 @@ bool DialoghiQt::Domanda(const QString& titolo, const QString& testo) {
     QMessageBox box(QMessageBox::Information, titolo, perSchermo(testo),
                     QMessageBox::Yes | QMessageBox::No, m_finestra);
     box.setEscapeButton(QMessageBox::No);
+    // the game speaks Italian whatever the desktop's language
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
     return Mostra(box) == QMessageBox::Yes;
 }
 
