@@ -119,17 +119,18 @@ TEST(RicercaLetterale, FastSearchesAgreeWithTheLiteralOnes) {
         ref.turni = 1 + static_cast<int>(gen() % 12);
         g.SetTurni(static_cast<std::uint8_t>(ref.turni));
 
-        std::uint8_t a = 0, b = 0, c = 0;
+        // a finder that finds nothing leaves its positions as they were
+        auto vuota = [](Tripla t) { return t[0] ? t : Tripla{0, 9, 9, 9}; };
+        std::uint8_t a = 9, b = 9, c = 9;
         bool trovato = false;
         g.CercaGalbirolone(a, b, c, trovato);
-        ASSERT_EQ((Tripla{trovato, trovato ? a : 0, trovato ? b : 0, trovato ? c : 0}),
-                  ref.Galbirolone());
-        a = b = c = 0;
+        ASSERT_EQ((Tripla{trovato, a, b, c}), vuota(ref.Galbirolone()));
+        a = b = c = 9;
         g.CercaGalbirola(a, b, c, trovato);
-        ASSERT_EQ((Tripla{trovato, a, b, c}), ref.Galbirola());
-        a = b = c = 0;
+        ASSERT_EQ((Tripla{trovato, a, b, c}), vuota(ref.Galbirola()));
+        a = b = c = 9;
         g.CercaTris(a, b, c, trovato);
-        ASSERT_EQ((Tripla{trovato, a, b, c}), ref.Tris());
+        ASSERT_EQ((Tripla{trovato, a, b, c}), vuota(ref.Tris()));
 
         const auto seme = static_cast<std::uint64_t>(prova);
         std::array<int, 3> atteso;
