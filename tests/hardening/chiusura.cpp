@@ -49,9 +49,7 @@ int main(int argc, char** argv) {
             stato = 1;
         } else {
             std::printf("seed %u: closed at event %d, %s\n", seme, scimmia.Contati().eventi,
-                        seme % 3 == 0   ? "at once"
-                        : seme % 3 == 1 ? "with a box open"
-                                        : "while the computers think");
+                        scimmia.Momento());
         }
     }
     return stato;

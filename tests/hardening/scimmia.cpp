@@ -115,6 +115,11 @@ void Scimmia::Passo() {
     Programma();
     Tavolo& t = m_f.Logica();
     const bool scadenza = m_conti.eventi >= m_budget || !m_errore.empty() || Fine();
+    if (scadenza && m_chiudiDopo >= 0 && !m_chiusa && m_errore.empty()) {
+        // The tournament ended before the chosen moment: the player closes the window now.
+        Annota("close the window at the end");
+        Chiudi();
+    }
     if (m_chiusa || scadenza) {
         // No more input: answer what is open until the game action in flight returns.
         if (!m_inScarico) {
@@ -307,6 +312,10 @@ void Scimmia::Mouse(QWindow* w, QPoint locale, QEvent::Type tipo, Qt::MouseButto
 // As a window manager closes it.
 void Scimmia::Chiudi() {
     m_chiusa = true;
+    m_momento = ScatolaAperta()                                ? "with a box open"
+                : m_f.Logica().Occupato()                      ? "while the computers play"
+                : m_f.Logica().FaseCorrente() == Fase::Nessuna ? "after the tournament"
+                                                               : "at rest";
     QCloseEvent chiusura;
     QCoreApplication::sendEvent(m_f.windowHandle(), &chiusura);
 }

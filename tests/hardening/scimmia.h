@@ -73,6 +73,8 @@ class Scimmia : public QObject {
     void Avvia(int eventi, int chiudiDopo = -1);
     bool Finito() const { return m_finito; }
     bool Chiusa() const { return m_chiusa; }
+    // Where the game stood when the window was closed.
+    const char* Momento() const { return m_momento; }
     const std::string& Errore() const { return m_errore; }
     const Conti& Contati() const { return m_conti; }
     // The last actions, for a failure report.
@@ -98,6 +100,7 @@ class Scimmia : public QObject {
     int m_chiudiDopo = -1;
     bool m_finito = false;
     bool m_chiusa = false;
+    const char* m_momento = "";
     bool m_inScarico = false;
     qint64 m_limiteScarico = 0;
     Conti m_conti;
