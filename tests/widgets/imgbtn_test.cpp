@@ -1,220 +1,142 @@
-#include "immaginiprova.h"
-#include "widgets/imgbtn.h"
+#include "bottoneprova.h"
 
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
-// A button as the table window places it: 1275 x 1575 twips (85 x 105 pixels), a red up
-// picture, a blue down picture, a caption below. Everything it raises is logged in order.
+// The table window's button (85 x 105 pixels) with a red up picture and a blue down picture.
+// Everything it raises is logged in order.
 class PremiBottone : public ::testing::Test {
   protected:
     void SetUp() override {
-        bottone = new ImgBtn(&ospite);
-        bottone->ImpostaPredefiniti();
-        bottone->setPictureUp(su);
-        bottone->setPictureDown(giu);
-        bottone->setCaption(QStringLiteral("Fatto"));
-        bottone->ImpostaDimensioneTwips({1275, 1575});
-        ospite.resize(200, 200);
+        prova::ComeNelTavolo(*b);
+        b->setPictureUp(su);
+        b->setPictureDown(giu);
         ospite.show();
-        QObject::connect(bottone, &ImgBtn::MouseDown, [this](int b, int s, float x, float y) {
-            log.push_back("down " + std::to_string(b) + " " + std::to_string(s) + " " +
-                          std::to_string(static_cast<int>(x)) + " " +
-                          std::to_string(static_cast<int>(y)));
-        });
-        QObject::connect(bottone, &ImgBtn::MouseUp, [this](int b, int, float x, float y) {
-            log.push_back("up " + std::to_string(b) + " " + std::to_string(static_cast<int>(x)) +
-                          " " + std::to_string(static_cast<int>(y)));
-        });
-        QObject::connect(bottone, &ImgBtn::Click, [this] { log.push_back("click"); });
+        const auto voce = [this](const char* nome) {
+            return [this, nome](int p, int t, float x, float y) {
+                log << QStringLiteral("%1 %2 %3 %4 %5").arg(nome).arg(p).arg(t).arg(x).arg(y);
+            };
+        };
+        QObject::connect(b, &ImgBtn::MouseDown, voce("down"));
+        QObject::connect(b, &ImgBtn::MouseUp, voce("up"));
+        QObject::connect(b, &ImgBtn::Click, [this] { log << QStringLiteral("click"); });
     }
 
-    // Positions in pixels of the button; (2, 2) is on its own surface, clear of the
-    // picture and the caption.
+    // Pixels of the button; (2, 2) is on its own surface, clear of the picture and caption.
     void premi(QPoint p = {2, 2}, Qt::KeyboardModifiers tasti = {}) {
-        QTest::mousePress(bottone, Qt::LeftButton, tasti, p);
+        QTest::mousePress(b, Qt::LeftButton, tasti, p);
     }
-    void muovi(QPoint p) { QTest::mouseMove(bottone, p); }
-    void rilascia(QPoint p) { QTest::mouseRelease(bottone, Qt::LeftButton, {}, p); }
-
-    bool aRiposo() const {
-        return bottone->Image1().topLeft() == QPoint(bottone->SinistraBase(), bottone->AltoBase());
-    }
-    bool premuto() const {
-        const int g = bottone->Gradino();
-        return bottone->Image1().topLeft() ==
-               QPoint(bottone->SinistraBase() + g, bottone->AltoBase() + g);
+    void muovi(QPoint p) { QTest::mouseMove(b, p); }
+    void rilascia(QPoint p = {2, 2}) { QTest::mouseRelease(b, Qt::LeftButton, {}, p); }
+    // How far the picture stands from where it rests.
+    QPoint scarto() const {
+        return b->Image1().topLeft() - QPoint(b->SinistraBase(), b->AltoBase());
     }
 
     QWidget ospite;
-    ImgBtn* bottone = nullptr;
+    ImgBtn* b = new ImgBtn(&ospite);
     Immagine su = prova::Tinta(Qt::red);
     Immagine giu = prova::Tinta(Qt::blue);
-    std::vector<std::string> log;
+    QStringList log;
 };
 
-TEST_F(PremiBottone, ClickInsideRaisesDownUpClickInOrderWithTwipPositions) {
+TEST_F(PremiBottone, ClickRaisesDownUpClickInTwipsOfTheElementPressed) {
     premi({2, 2}, Qt::ShiftModifier);
-    EXPECT_TRUE(premuto());
-    EXPECT_EQ(bottone->ImmagineMostrata(), giu);
+    EXPECT_EQ(scarto(), QPoint(50, 50));
+    EXPECT_EQ(b->ImmagineMostrata(), giu);
     rilascia({4, 6});
-    EXPECT_TRUE(aRiposo());
-    EXPECT_EQ(bottone->ImmagineMostrata(), su);
-    EXPECT_EQ(log, (std::vector<std::string>{"down 1 1 30 30", "up 1 60 90", "click"}));
-}
+    EXPECT_EQ(scarto(), QPoint());
+    EXPECT_EQ(b->ImmagineMostrata(), su);
+    EXPECT_EQ(log, (QStringList{"down 1 1 30 30", "up 1 0 60 90", "click"}));
 
-TEST_F(PremiBottone, PositionsReferToTheElementThatTookThePress) {
-    const QRect etichetta = bottone->Label1();
-    const QPoint sullEtichetta(40, (etichetta.top() + 30) / 15);
-    premi(sullEtichetta);
-    rilascia(sullEtichetta);
-    ASSERT_EQ(log.size(), 3u);
-    EXPECT_EQ(log[0], "down 1 0 600 " + std::to_string(sullEtichetta.y() * 15 - etichetta.top()));
-}
-
-TEST_F(PremiBottone, DragOutAndReleaseOutsideRaisesNothing) {
-    bottone->setStrokeType(1);
-    premi();
-    muovi({-5, 10});
-    EXPECT_TRUE(bottone->Fuori());
-    EXPECT_TRUE(aRiposo());
-    EXPECT_EQ(bottone->ImmagineMostrata(), su);
-    rilascia({-5, 10});
-    EXPECT_EQ(log, (std::vector<std::string>{"down 1 0 30 30"}));
-    EXPECT_FALSE(bottone->Value());
-}
-
-TEST_F(PremiBottone, DragBackInStrictlyInsidePressesAgainAndClicks) {
-    premi();
-    muovi({90, 50});
-    ASSERT_TRUE(bottone->Fuori());
-    muovi({84, 50});
-    EXPECT_FALSE(bottone->Fuori());
-    EXPECT_TRUE(premuto());
-    rilascia({84, 50});
-    EXPECT_EQ(log.back(), "click");
-    EXPECT_EQ(log.size(), 3u);
+    const int y = b->Label1().top() / 15 + 2; // on the caption
+    premi({40, y});
+    EXPECT_EQ(log.last(), QStringLiteral("down 1 0 600 %1").arg(y * 15 - b->Label1().top()));
+    EXPECT_EQ(b->accessibleName(), QStringLiteral("Crea Torneo"));
 }
 
 // The edges count as inside for leaving but not for coming back.
 TEST_F(PremiBottone, EdgesHoldTheButtonButDoNotRetakeIt) {
     premi();
-    muovi({85, 105}); // X = W, Y = H
-    EXPECT_FALSE(bottone->Fuori());
-    muovi({0, 0});
-    EXPECT_FALSE(bottone->Fuori());
-    muovi({86, 50});
-    EXPECT_TRUE(bottone->Fuori());
-    muovi({85, 50});
-    EXPECT_TRUE(bottone->Fuori());
-    muovi({40, 0});
-    EXPECT_TRUE(bottone->Fuori());
-    muovi({40, 1});
-    EXPECT_FALSE(bottone->Fuori());
+    const std::pair<QPoint, bool> passi[] = {{{85, 105}, false}, {{0, 0}, false}, {{86, 50}, true},
+                                             {{85, 50}, true},   {{0, 50}, true}, {{40, 0}, true},
+                                             {{40, 105}, true},  {{40, 1}, false}};
+    for (const auto& [p, fuori] : passi) {
+        muovi(p);
+        EXPECT_EQ(b->Fuori(), fuori) << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(scarto(), QPoint(50, 50));
     rilascia({40, 1});
-    EXPECT_EQ(log.back(), "click");
+    EXPECT_EQ(log.size(), 3);
+
+    // Released outside: the look is back at rest and nothing is raised or toggled.
+    b->setStrokeType(1);
+    premi();
+    muovi({-5, 10});
+    EXPECT_EQ(scarto(), QPoint());
+    EXPECT_EQ(b->ImmagineMostrata(), su);
+    rilascia({-5, 10});
+    EXPECT_EQ(log.size(), 4);
+    EXPECT_FALSE(b->Value());
 }
 
-TEST_F(PremiBottone, ToggleButtonInvertsOnEveryClickAndRestsOnTheDownPicture) {
-    bottone->setStrokeType(1);
+TEST_F(PremiBottone, ToggleInvertsOnEveryClickAndRestsOnTheDownPicture) {
+    b->setStrokeType(1);
+    const Immagine attese[] = {giu, giu, su, su}; // pressed, released, pressed, released
+    for (int i = 0; i < 4; ++i) {
+        i % 2 ? rilascia() : premi();
+        EXPECT_EQ(b->ImmagineMostrata(), attese[i]) << i;
+    }
+    EXPECT_FALSE(b->Value());
+    // Other stroke types show their value but never toggle it.
+    b->setStrokeType(2);
+    b->setValue(true);
+    EXPECT_EQ(b->ImmagineMostrata(), giu);
     premi();
-    EXPECT_EQ(bottone->ImmagineMostrata(), giu);
-    rilascia({2, 2});
-    EXPECT_TRUE(bottone->Value());
-    EXPECT_EQ(bottone->ImmagineMostrata(), giu);
-    // Pushed in, the press shows the up picture.
-    premi();
-    EXPECT_EQ(bottone->ImmagineMostrata(), su);
-    rilascia({2, 2});
-    EXPECT_FALSE(bottone->Value());
-    EXPECT_EQ(bottone->ImmagineMostrata(), su);
-
-    bottone->setValue(true);
-    EXPECT_EQ(bottone->ImmagineMostrata(), giu);
-    EXPECT_TRUE(aRiposo());
+    rilascia();
+    EXPECT_TRUE(b->Value());
 }
 
-TEST_F(PremiBottone, OtherStrokeTypesShowByValueButNeverToggle) {
-    bottone->setStrokeType(2);
-    bottone->setValue(true);
-    EXPECT_EQ(bottone->ImmagineMostrata(), giu);
+TEST_F(PremiBottone, WithoutADownPictureOnlyTheUpPictureMovesEvenUpAndLeft) {
+    b->setPictureDown(Immagine());
+    b->setGradino(-30);
     premi();
-    rilascia({2, 2});
-    EXPECT_TRUE(bottone->Value());
-    EXPECT_EQ(log.back(), "click");
+    EXPECT_EQ(scarto(), QPoint(-30, -30));
+    EXPECT_EQ(b->ImmagineMostrata(), su);
 }
 
-TEST_F(PremiBottone, WithoutADownPictureThePressOnlyMovesTheUpPicture) {
-    bottone->setPictureDown(Immagine());
-    premi();
-    EXPECT_TRUE(premuto());
-    EXPECT_EQ(bottone->ImmagineMostrata(), su);
-}
-
-TEST_F(PremiBottone, NegativeGradinoMovesThePictureUpAndLeft) {
-    bottone->setGradino(-30);
-    const QPoint riposo = bottone->Image1().topLeft();
-    premi();
-    EXPECT_EQ(bottone->Image1().topLeft(), riposo - QPoint(30, 30));
-    muovi({-40, -40});
-    EXPECT_EQ(bottone->Image1().topLeft(), riposo);
-}
-
-TEST_F(PremiBottone, DisabledButtonShowsItsDisabledPictureAndIgnoresTheMouse) {
+TEST_F(PremiBottone, DisabledShowsItsDisabledPictureOrNoneAndIgnoresTheMouse) {
     const Immagine grigia = prova::Tinta(Qt::gray);
-    bottone->setPictureDisabled(grigia);
-    bottone->setEnabled(false);
-    EXPECT_EQ(bottone->ImmagineMostrata(), grigia);
+    b->setPictureDisabled(grigia);
+    b->setEnabled(false);
+    EXPECT_EQ(b->ImmagineMostrata(), grigia);
     premi();
-    rilascia({2, 2});
+    rilascia();
     EXPECT_TRUE(log.empty());
-    EXPECT_TRUE(aRiposo());
-
-    bottone->setEnabled(true);
-    EXPECT_EQ(bottone->ImmagineMostrata(), su);
-
-    bottone->setPictureDisabled(Immagine());
-    bottone->setEnabled(false);
-    EXPECT_TRUE(bottone->ImmagineMostrata().Vuota());
+    b->setEnabled(true);
+    EXPECT_EQ(b->ImmagineMostrata(), su);
+    b->setPictureDisabled(Immagine());
+    b->setEnabled(false);
+    EXPECT_TRUE(b->ImmagineMostrata().Vuota());
 }
 
-TEST_F(PremiBottone, CaptionIsTheAccessibleName) {
-    EXPECT_EQ(bottone->accessibleName(), QStringLiteral("Fatto"));
-    bottone->setCaption(QStringLiteral("Dai Carte"));
-    EXPECT_EQ(bottone->accessibleName(), QStringLiteral("Dai Carte"));
-}
-
-TEST(DisegnoBottone, OpaqueBackgroundPictureAndPressedOffsetShowInPixels) {
-    ImgBtn bottone;
-    bottone.ImpostaPredefiniti();
-    bottone.setBackColor(Colore::Rgb(0, 128, 0));
-    bottone.setPictureUp(prova::Tinta(Qt::red));
-    bottone.setCaption(QString());
-    bottone.setGradino(150);
-    bottone.ImpostaDimensioneTwips({1275, 1575});
-    bottone.show();
-
-    // No caption: the picture fits 1275 x 1425 keeping 2:3, so 950 x 1425 centred.
-    ASSERT_EQ(bottone.Image1(), QRect(162, 0, 950, 1425));
-    QImage riposo = bottone.grab().toImage();
-    EXPECT_EQ(riposo.pixelColor(2, 100), QColor(0, 128, 0));
-    EXPECT_EQ(riposo.pixelColor(15, 2), QColor(Qt::red));
-    EXPECT_EQ(riposo.pixelColor(42, 50), QColor(Qt::red));
-
-    bottone.Ridisegna(true);
-    QImage giu = bottone.grab().toImage();
-    EXPECT_EQ(giu.pixelColor(15, 2), QColor(0, 128, 0));
-    EXPECT_EQ(giu.pixelColor(80, 100), QColor(Qt::red));
-
-    bottone.setBackStyle(0);
-    EXPECT_THROW(bottone.setBackStyle(2), std::invalid_argument);
-    EXPECT_EQ(bottone.BackStyle(), 0);
+TEST(DisegnoBottone, OpaqueBackgroundAndPictureShowInPixels) {
+    ImgBtn b;
+    prova::ComeNelTavolo(b);
+    b.setBackColor(Colore::Rgb(0, 128, 255));
+    b.setPictureUp(prova::Tinta(Qt::red));
+    b.setCaption(QString());
+    b.show();
+    // The picture fits 1275 x 1525 keeping 2:3: 1016 x 1525, 129 twips (9 pixels) from the left.
+    const QImage img = b.grab().toImage();
+    EXPECT_EQ(img.pixelColor(8, 50), QColor(0, 128, 255));
+    EXPECT_EQ(img.pixelColor(9, 0), QColor(Qt::red));
+    EXPECT_EQ(img.pixelColor(76, 101), QColor(Qt::red));
+    EXPECT_EQ(img.pixelColor(42, 102), QColor(0, 128, 255));
+    EXPECT_THROW(b.setBackStyle(2), std::invalid_argument);
 }
 
 } // namespace
