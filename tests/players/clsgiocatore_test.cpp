@@ -116,15 +116,6 @@ TEST_F(Seggio, PointsChoiceKeepsAStrongHandAndTradesAWeakOneEarly) {
     EXPECT_EQ(Punti(g), (Posizioni{1, 2, 6}));
 }
 
-TEST_F(Seggio, RandomTableCardIsDrawnAgainUntilItIsFree) {
-    casuale::Sostituzione s(
-        std::make_unique<CasualeRipetuto>(std::vector<double>{0.1, 0.4, 0.0, 0.99}));
-    Carte("2B 5D 3S 1C 7C 10S");
-    // best pair: ace and 7 of Coppe at 4 and 5; draws 4, 5, 4, then 6
-    EXPECT_EQ(Punti(g), (Posizioni{4, 5, 6}));
-    EXPECT_EQ(casuale::Fonte().Estratti(), 4u);
-}
-
 TEST_F(Seggio, TurnThinksHighlightsAndExchangesInPositionOrder) {
     casuale::Sostituzione s(std::make_unique<CasualeRipetuto>(std::vector<double>{0.5}));
     // The Galbirola 5-6-7 of Denari is at positions 2, 5, 4: own 1 goes to table 1 (pos 4),
@@ -141,14 +132,6 @@ TEST_F(Seggio, TurnThinksHighlightsAndExchangesInPositionOrder) {
     for (auto& x : c)
         EXPECT_FALSE(x.Selezionata());
     EXPECT_EQ(g.Turni(), 1);
-}
-
-TEST_F(Seggio, KeepingTheOwnCardsIsReportedAndStillPauses) {
-    casuale::Sostituzione s(std::make_unique<CasualeRipetuto>(std::vector<double>{0.0}));
-    Carte("9C 1C 10C 4S 5S 6S");
-    EXPECT_FALSE(g.GiocaTurno(pause));
-    EXPECT_EQ(Mano(), "9C 1C 10C | 4S 5S 6S");
-    EXPECT_EQ(pause.durate.size(), 2u);
 }
 
 TEST_F(Seggio, FromTheTenthTurnTheSeatKeepsItsCardsWithoutDrawing) {
