@@ -1,14 +1,11 @@
 // Asks a window to close the way a window manager does: a WM_DELETE_WINDOW message.
 #include <X11/Xlib.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s window-id\n", argv[0]);
+    if (argc != 2)
         return 2;
-    }
     Display* schermo = XOpenDisplay(nullptr);
     if (!schermo)
         return 1;

@@ -1,0 +1,189 @@
+#include "banco.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <ctime>
+#include <random>
+
+namespace {
+
+TEST(Finestra, OpensWithTheBacksThePanelAndOnlyCreaTorneo) {
+    Banco b;
+    EXPECT_EQ(b.finestra.windowTitle(), QStringLiteral("Galbirola 1.0 (12)"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(b.C().CtlPilaCarte0[i]->Coperta() && b.C().CtlPilaTavolo[i]->Coperta() &&
+                    b.C().CtlPilaCarte0[i]->isVisible() && b.C().CtlPilaTavolo[i]->isVisible());
+    EXPECT_FALSE(b.finestra.CtlPilaCarte1(0)->isVisible());
+    EXPECT_EQ(ControllaFinestra(b.finestra), "");
+    const QString nome = b.C().TxtNome->text();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\S+ [A-Z]\\.$")).match(nome).hasMatch())
+        << nome.toStdString();
+}
+
+struct Postazioni {
+    int opzione;
+    std::vector<std::pair<int, QPoint>> carte;   // small card, pixels
+    std::vector<std::pair<int, QPoint>> lampade; // seat's lamp, twips
+};
+
+class Preparazione : public ::testing::TestWithParam<Postazioni> {};
+
+TEST_P(Preparazione, PlacesEverySeatsCardsAndLamp) {
+    const Postazioni& p = GetParam();
+    Banco b;
+    Clicca(b.C().OptAvversari[p.opzione]);
+    Clicca(b.C().CmdTorneo);
+    ASSERT_EQ(b.T().NumGiocatori(), p.opzione + 2);
+    EXPECT_EQ(ControllaFinestra(b.finestra), "");
+    for (const auto& [i, punto] : p.carte)
+        EXPECT_EQ(b.finestra.CtlPilaCarte1(i)->pos(), punto) << i;
+    for (const auto& [s, punto] : p.lampade)
+        EXPECT_EQ(Elemento(b.finestra, "ImgGiocatore", s).twips.topLeft(), punto) << s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Avversari, Preparazione,
+    ::testing::Values(
+        Postazioni{0,
+                   {{0, PixelDi(1860, 60)}, {1, PixelDi(2480, 180)}, {2, PixelDi(3100, 300)}},
+                   {{0, {1860, 1260}}, {1, {4570, 3780}}}},
+        Postazioni{5,
+                   {{8, PixelDi(8020, 300)}, {9, PixelDi(2400, 1460)}},
+                   {{3, {2400, 2660}}, {6, {4570, 3780}}}}));
+
+class Torneo : public ::testing::TestWithParam<int> {};
+
+TEST_P(Torneo, PlaysToTheEndWithTheMouse) {
+    Banco b(static_cast<std::uint64_t>(GetParam()));
+    std::mt19937 scelte(GetParam());
+    b.dialoghi.risposta = [&] { return scelte() % 2 == 0; };
+    Clicca(b.C().OptAvversari[GetParam() % 6]);
+    Clicca(b.C().CmdTorneo);
+    const auto fine = [&] { return b.dialoghi.messaggi.endsWith("Galbirola|Fine del Torneo"); };
+    for (int passo = 0; passo < 5000 && !fine(); ++passo) {
+        SCOPED_TRACE(passo);
+        if (b.T().FaseCorrente() == Fase::Carte) {
+            Clicca(b.C().CmdCarte);
+        } else {
+            ASSERT_EQ(b.T().FaseCorrente(), Fase::Fatto);
+            auto sei =
+                std::array{b.C().CtlPilaCarte0[0], b.C().CtlPilaCarte0[1], b.C().CtlPilaCarte0[2],
+                           b.C().CtlPilaTavolo[0], b.C().CtlPilaTavolo[1], b.C().CtlPilaTavolo[2]};
+            std::shuffle(sei.begin(), sei.end(), scelte);
+            // Nothing marked, three of the six, or a count the table refuses keeping the marks.
+            const int segni = std::array{0, 3, 3, 2, 4}[scelte() % 5];
+            for (int i = 0; i < segni; ++i)
+                Clicca(sei[i]);
+            Clicca(b.C().CmdFatto);
+            if (segni % 3 != 0) {
+                ASSERT_TRUE(b.dialoghi.messaggi.constLast().startsWith("Mossa Illegale|"));
+                EXPECT_TRUE(sei[0]->Selezionata());
+                for (int i = 0; i < segni; ++i)
+                    Clicca(sei[i]);
+            }
+            for (const CtlPilaCarte* v : sei)
+                EXPECT_FALSE(v->Selezionata());
+        }
+        ASSERT_EQ(ControllaFinestra(b.finestra), "");
+    }
+    EXPECT_TRUE(fine());
+}
+
+INSTANTIATE_TEST_SUITE_P(Semi, Torneo, ::testing::Values(1, 2, 3, 11, 40));
+
+TEST(Finestra, PauseWaitsOnATimerWithoutSpinning) {
+    Banco b(1, false, 1.0);
+    int battiti = 0;
+    QTimer battito;
+    QObject::connect(&battito, &QTimer::timeout, [&] { ++battiti; });
+    battito.start(20);
+    QElapsedTimer orologio;
+    orologio.start();
+    const std::clock_t cpu = std::clock();
+    b.finestra.Pausa(0.3);
+    EXPECT_LT(static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC, 0.1);
+    EXPECT_GE(orologio.elapsed(), 295);
+    EXPECT_LT(orologio.elapsed(), 600);
+    EXPECT_GE(battiti, 5); // the window's events flow meanwhile
+}
+
+// Closed while the computers think: the action unwinds at once, nothing more is shown and
+// the program is told to end. Card clicks in the meantime reach no card.
+TEST(Finestra, ComputersTurnsIgnoreCardClicksAndEndWhenClosed) {
+    Banco b(5, false, 1.0);
+    Clicca(b.C().CmdTorneo);
+    int tentativi = 0;
+    QTimer durante;
+    QObject::connect(&durante, &QTimer::timeout, [&] {
+        if (!b.T().Occupato())
+            return;
+        ++tentativi;
+        Clicca(b.C().CtlPilaCarte0[tentativi % 3]);
+        Clicca(b.C().CtlPilaTavolo[tentativi % 3]);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_FALSE(b.C().CtlPilaCarte0[i]->Selezionata() ||
+                         b.C().CtlPilaTavolo[i]->Selezionata());
+        if (tentativi == 3)
+            b.finestra.close();
+    });
+    durante.start(100);
+    QElapsedTimer orologio;
+    orologio.start();
+    Clicca(b.C().CmdCarte);
+    const std::size_t scatole = b.dialoghi.messaggi.size();
+    durante.stop();
+    EXPECT_GE(tentativi, 3);
+    EXPECT_TRUE(b.terminato);
+    EXPECT_LT(orologio.elapsed(), 3000);
+    EXPECT_FALSE(b.T().Occupato());
+    QApplication::processEvents();
+    EXPECT_EQ(b.dialoghi.messaggi.size(), scatole);
+}
+
+// Answers the box that opens next, after noting its title, text, icon and buttons.
+void Rispondi(QString& visto, std::function<void(QMessageBox&)> azione) {
+    QTimer::singleShot(50, qApp, [&visto, azione] {
+        QMessageBox* box = ScatolaAperta();
+        ASSERT_NE(box, nullptr);
+        visto = QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
+                            QString::number(box->buttons().size())}
+                    .join('|');
+        azione(*box);
+    });
+}
+
+TEST(Finestra, RealBoxesShowTheirTextTitleIconAndButtons) {
+    Banco b(3, true, 1.0);
+    QString visto;
+    const auto premi = [](QMessageBox::StandardButton s) {
+        return [s](QMessageBox& m) { m.button(s)->click(); };
+    };
+    bool cliccato = false; // the table takes no clicks while a box is open
+    QObject::connect(b.C().CmdTorneo, &ImgBtn::Click, [&] { cliccato = true; });
+    Rispondi(visto, [&](QMessageBox& m) {
+        QTest::mouseClick(b.C().CmdTorneo, Qt::LeftButton, {}, QPoint(40, 40));
+        m.button(QMessageBox::Ok)->click();
+    });
+    b.finestra.Messaggio(64, std::nullopt, "1° Anna: Punti 21\r\n");
+    EXPECT_EQ(visto, QStringLiteral("Galbirola|1° Anna: Punti 21\n|1|1"));
+    EXPECT_FALSE(cliccato);
+    Rispondi(visto, premi(QMessageBox::Ok));
+    b.finestra.Messaggio(0, "Mossa Illegale", "x");
+    EXPECT_EQ(visto, QStringLiteral("Mossa Illegale|x|0|1"));
+    Rispondi(visto, premi(QMessageBox::Yes));
+    EXPECT_TRUE(b.finestra.Domanda("Domanda:", "Vuoi bussare con queste carte?"));
+    EXPECT_EQ(visto, QStringLiteral("Domanda:|Vuoi bussare con queste carte?|1|2"));
+    Rispondi(visto, [](QMessageBox& m) { m.close(); });
+    EXPECT_FALSE(b.finestra.Domanda("Domanda:", "?"));
+    Rispondi(visto, [&](QMessageBox&) { b.finestra.close(); });
+    EXPECT_THROW(b.finestra.Messaggio(64, "Attenzione:", "x"), Annullato);
+    EXPECT_EQ(ScatolaAperta(), nullptr);
+}
+
+} // namespace
