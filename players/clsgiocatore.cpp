@@ -140,19 +140,18 @@ void ClsGiocatore::CercaGalbirolone(std::uint8_t& p1, std::uint8_t& p2, std::uin
     }
 }
 
-void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
-                                  bool& trovato) const {
-    trovato = false;
-    if (!m_forseGalbirola)
-        return;
+// The first triple in search order (i outermost) with the highest point sum among those
+// the two tests accept; equal sums keep the first. Positions stay as they were when none is.
+template <class PerJ, class PerK>
+bool ClsGiocatore::MiglioreTripla(PerJ accettaJ, PerK accettaK, std::uint8_t& p1, std::uint8_t& p2,
+                                  std::uint8_t& p3) const {
     int migliore = 0;
     for (int i = 1; i <= 6; ++i) {
-        const int vi = m_carte[i].Valore;
         for (int j = 1; j <= 6; ++j) {
-            if (m_carte[j].Valore != vi + 1 || !Stesso(j, i))
+            if (!accettaJ(i, j))
                 continue;
             for (int k = 1; k <= 6; ++k) {
-                if (m_carte[k].Valore != vi + 2 || !Stesso(k, i))
+                if (!accettaK(i, j, k))
                     continue;
                 const int somma = m_punti[i] + m_punti[j] + m_punti[k];
                 if (somma > migliore) {
@@ -160,38 +159,38 @@ void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8
                     p2 = static_cast<std::uint8_t>(j);
                     p3 = static_cast<std::uint8_t>(k);
                     migliore = somma;
-                    trovato = true;
                 }
             }
         }
     }
+    return migliore > 0;
+}
+
+void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
+                                  bool& trovato) const {
+    // three values in a row of one suit
+    trovato = m_forseGalbirola &&
+              MiglioreTripla(
+                  [&](int i, int j) {
+                      return m_carte[j].Valore == m_carte[i].Valore + 1 && Stesso(j, i);
+                  },
+                  [&](int i, int, int k) {
+                      return m_carte[k].Valore == m_carte[i].Valore + 2 && Stesso(k, i);
+                  },
+                  p1, p2, p3);
 }
 
 void ClsGiocatore::CercaTris(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                              bool& trovato) const {
-    trovato = false;
-    if (!m_forseTris)
-        return;
-    int migliore = 0;
-    for (int i = 1; i <= 6; ++i) {
-        const int vi = m_carte[i].Valore;
-        for (int j = 1; j <= 6; ++j) {
-            if (m_carte[j].Valore != vi || Stesso(j, i))
-                continue;
-            for (int k = 1; k <= 6; ++k) {
-                if (m_carte[k].Valore != vi || Stesso(k, i) || Stesso(k, j))
-                    continue;
-                const int somma = m_punti[i] + m_punti[j] + m_punti[k];
-                if (somma > migliore) {
-                    p1 = static_cast<std::uint8_t>(i);
-                    p2 = static_cast<std::uint8_t>(j);
-                    p3 = static_cast<std::uint8_t>(k);
-                    migliore = somma;
-                    trovato = true;
-                }
-            }
-        }
-    }
+    // one value in three different suits
+    trovato =
+        m_forseTris &&
+        MiglioreTripla(
+            [&](int i, int j) { return m_carte[j].Valore == m_carte[i].Valore && !Stesso(j, i); },
+            [&](int i, int j, int k) {
+                return m_carte[k].Valore == m_carte[i].Valore && !Stesso(k, i) && !Stesso(k, j);
+            },
+            p1, p2, p3);
 }
 
 void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3) const {

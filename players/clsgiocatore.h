@@ -56,6 +56,9 @@ class ClsGiocatore {
   private:
     bool Stesso(int a, int b) const { return m_gruppo[a] == m_gruppo[b]; }
     void Raggruppa();
+    template <class PerJ, class PerK>
+    bool MiglioreTripla(PerJ accettaJ, PerK accettaK, std::uint8_t& p1, std::uint8_t& p2,
+                        std::uint8_t& p3) const;
     Carta* Vista(int posizione) const {
         return posizione <= 3 ? m_carteMano[posizione - 1] : m_carteTavolo[posizione - 4];
     }
