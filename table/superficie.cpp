@@ -31,17 +31,23 @@ void disegnaEtichetta(QPainter& p, const ElementoDisegnato& e, const QRect& r,
 
 void disegnaForma(QPainter& p, const ElementoDisegnato& e, const QRect& r,
                   const QWidget& contenitore) {
-    // A one-pixel border lies inside the rectangle.
+    // A one-pixel border lies inside the rectangle. The balls are only nine pixels wide:
+    // smoothed, they look round rather than like small diamonds.
     const QRect dentro = r.adjusted(0, 0, -1, -1);
+    const QRectF tondo = QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, e.forma == 3);
+    auto disegna = [&] { e.forma == 3 ? p.drawEllipse(tondo) : p.drawRect(dentro); };
     if (e.stileSfondo == 1) {
         p.setPen(Qt::NoPen);
         p.setBrush(e.colSfondo.Risolvi(contenitore.palette()));
-        e.forma == 3 ? p.drawEllipse(dentro) : p.drawRect(dentro);
+        disegna();
     }
-    p.setPen(QPen(e.colBordo.Risolvi(contenitore.palette()), 0));
+    p.setPen(QPen(e.colBordo.Risolvi(contenitore.palette()), 1));
     p.setBrush(e.stileRiempimento == 0 ? QBrush(e.colRiempimento.Risolvi(contenitore.palette()))
                                        : QBrush(Qt::NoBrush));
-    e.forma == 3 ? p.drawEllipse(dentro) : p.drawRect(dentro);
+    disegna();
+    p.restore();
 }
 
 } // namespace
