@@ -29,13 +29,6 @@ class DialoghiFinti : public Dialoghi {
     std::function<bool()> risposta;
 };
 
-// Moves on a little at every look, so the opener's pause ends at once.
-class OrologioAPassi : public Orologio {
-  public:
-    double Adesso() override { return t += 0.05; }
-    double t = 0;
-};
-
 inline void Clicca(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
     QApplication::processEvents(); // the game action runs queued
@@ -54,14 +47,6 @@ inline QMessageBox* ScatolaAperta() {
 
 inline const ElementoDisegnato& Elemento(const FrmGalbirola& f, const char* nome, int indice) {
     return *f.Trova(QString::fromLatin1(nome), indice);
-}
-
-// The lamp picture a seat shows, as a state number; -1 for none of the four.
-inline int Lampada(const FrmGalbirola& f, int seggio) {
-    for (int s = 0; s < 4; ++s)
-        if (Elemento(f, "ImgLamp", s).immagine == Elemento(f, "ImgGiocatore", seggio - 1).immagine)
-            return s;
-    return -1;
 }
 
 // What the window shows must agree with the table's state; returns the first disagreement.
@@ -110,7 +95,10 @@ inline std::string ControllaFinestra(FrmGalbirola& f) {
             const ElementoDisegnato& palla = Elemento(f, "ShPalla", 3 * (s - 1) + j);
             esigi(palla.visibile && (palla.stileRiempimento == 0) == (j < palle), "ball marker", s);
         }
-        const int lampada = Lampada(f, s);
+        int lampada = 0; // the lamp picture shown, as a state number
+        while (lampada < 4 && Elemento(f, "ImgLamp", lampada).immagine !=
+                                  Elemento(f, "ImgGiocatore", s - 1).immagine)
+            ++lampada;
         const bool turno = t.Occupato() ? s == t.Turno() : fase == Fase::Fatto && s == n;
         const bool bussa = t.Bussato() && t.Bussatore() == s;
         if (palle == 0)
@@ -154,7 +142,7 @@ struct Banco {
 
     casuale::Sostituzione sostituzione;
     DialoghiFinti dialoghi;
-    OrologioAPassi orologio;
+    OrologioSalto orologio; // the opener's pause ends at once
     bool terminato = false;
     FrmGalbirola finestra;
 };

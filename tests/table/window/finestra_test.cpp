@@ -26,36 +26,28 @@ TEST(Finestra, OpensWithTheBacksThePanelAndOnlyCreaTorneo) {
         << nome.toStdString();
 }
 
-struct Postazioni {
-    int opzione;
-    std::vector<std::pair<int, QPoint>> carte;   // small card, pixels
-    std::vector<std::pair<int, QPoint>> lampade; // seat's lamp, twips
-};
-
-class Preparazione : public ::testing::TestWithParam<Postazioni> {};
-
-TEST_P(Preparazione, PlacesEverySeatsCardsAndLamp) {
-    const Postazioni& p = GetParam();
-    Banco b;
-    Clicca(b.C().OptAvversari[p.opzione]);
-    Clicca(b.C().CmdTorneo);
-    ASSERT_EQ(b.T().NumGiocatori(), p.opzione + 2);
-    EXPECT_EQ(ControllaFinestra(b.finestra), "");
-    for (const auto& [i, punto] : p.carte)
-        EXPECT_EQ(b.finestra.CtlPilaCarte1(i)->pos(), punto) << i;
-    for (const auto& [s, punto] : p.lampade)
-        EXPECT_EQ(Elemento(b.finestra, "ImgGiocatore", s).twips.topLeft(), punto) << s;
+// Created for 1 and for 6 opponents: every seat's small cards and lamp where they belong.
+TEST(Finestra, SetupPlacesTheSeatsCardsAndLamps) {
+    struct Caso {
+        int opzione;
+        std::vector<std::pair<int, QPoint>> carte, lampade; // twips
+    };
+    for (const Caso& k :
+         {Caso{0,
+               {{0, {1860, 60}}, {1, {2480, 180}}, {2, {3100, 300}}},
+               {{0, {1860, 1260}}, {1, {4570, 3780}}}},
+          Caso{5, {{8, {8020, 300}}, {9, {2400, 1460}}}, {{3, {2400, 2660}}, {6, {4570, 3780}}}}}) {
+        Banco b;
+        Clicca(b.C().OptAvversari[k.opzione]);
+        Clicca(b.C().CmdTorneo);
+        ASSERT_EQ(b.T().NumGiocatori(), k.opzione + 2);
+        EXPECT_EQ(ControllaFinestra(b.finestra), "");
+        for (const auto& [i, punto] : k.carte)
+            EXPECT_EQ(b.finestra.CtlPilaCarte1(i)->pos(), PixelDi(punto.x(), punto.y())) << i;
+        for (const auto& [s, punto] : k.lampade)
+            EXPECT_EQ(Elemento(b.finestra, "ImgGiocatore", s).twips.topLeft(), punto) << s;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Avversari, Preparazione,
-    ::testing::Values(
-        Postazioni{0,
-                   {{0, PixelDi(1860, 60)}, {1, PixelDi(2480, 180)}, {2, PixelDi(3100, 300)}},
-                   {{0, {1860, 1260}}, {1, {4570, 3780}}}},
-        Postazioni{5,
-                   {{8, PixelDi(8020, 300)}, {9, PixelDi(2400, 1460)}},
-                   {{3, {2400, 2660}}, {6, {4570, 3780}}}}));
 
 class Torneo : public ::testing::TestWithParam<int> {};
 
