@@ -92,18 +92,23 @@ TEST_F(TavoloProva, TheHumanKnocksAtTheDealAndNeverPlaysAgainThatHand) {
     EXPECT_EQ(ui.lampade[3], Lampada::Bussato);
 }
 
-TEST_F(TavoloProva, TheHumanKnocksByKeepingTheOwnCards) {
+struct TieniLeProprie : TavoloProva, ::testing::WithParamInterface<bool> {};
+
+TEST_P(TieniLeProprie, TheHumanKnocksByMarkingNothingOrTheOwnThree) {
     Torneo(3, 2);
     Dai("4B 6C 8D  2S 5S 9C  2C 3D 7S  6S 7C 8S");
     ASSERT_EQ(ui.fase, Fase::Fatto);
-    t.ClickCarta0(0);
-    t.ClickCarta0(1);
-    t.ClickCarta0(2); // marking the own three is the same as marking nothing
+    if (GetParam())
+        for (int i = 0; i < 3; ++i)
+            t.ClickCarta0(i);
     t.Fatto();
+    EXPECT_EQ(Carte0(), "2C 3D 7S");
     EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa 3"}));
     EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 2", "turno 3", "turno 1", "turno 2"}));
     EXPECT_EQ(ui.fase, Fase::Carte);
 }
+
+INSTANTIATE_TEST_SUITE_P(Tavolo, TieniLeProprie, ::testing::Bool());
 
 TEST_F(TavoloProva, AnOpenerAtTheLastComputerSeatKnocksAndTheHumanPlaysFirst) {
     Torneo(4, 3);
