@@ -131,9 +131,10 @@ inline std::string ControllaFinestra(FrmGalbirola& f) {
 
 // The real window with a fixed seed; scripted boxes and pauses cut to nothing by default.
 struct Banco {
-    explicit Banco(std::uint64_t seme = 7, bool boxVere = false, double scala = 0.0)
+    explicit Banco(std::uint64_t seme = 7, bool boxVere = false, double scala = 0.0,
+                   Orologio* o = nullptr)
         : sostituzione(std::make_unique<CasualeFisso>(seme)),
-          finestra(ServiziTavolo{boxVere ? nullptr : &dialoghi, &orologio, scala,
+          finestra(ServiziTavolo{boxVere ? nullptr : &dialoghi, o ? o : &orologio, scala,
                                  [this] { terminato = true; }}) {
         finestra.show();
     }
