@@ -22,7 +22,7 @@ namespace {
 #ifdef GALBIROLA_PROVE_BREVI // the sanitizers run many times slower
 constexpr int kSemi = 5, kEventi = 1000, kSilenzioMs = 90'000;
 #else
-constexpr int kSemi = 10, kEventi = 2000, kSilenzioMs = 20'000;
+constexpr int kSemi = 8, kEventi = 2000, kSilenzioMs = 20'000;
 #endif
 constexpr double kScala = 0.01; // a computer still thinks for several of the monkey's events
 
