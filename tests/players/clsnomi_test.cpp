@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <regex>
+#include <set>
 
 namespace {
 
@@ -35,13 +35,18 @@ TEST(ClsNomi, InitialsComeFromTwentyOneLettersWithTheRightWeights) {
     casuale::Sostituzione s(std::make_unique<CasualeFisso>(11));
     ClsNomi pool;
     std::map<char, int> conta;
-    const std::regex forma("(Roberto|Mario|Luca|Marco|Andrea|Antonio|Filippo|Simone|Stefano|"
-                           "Davide|Laura|Barbara|Giovanna|Giorgia|Erika|Susanna|Giulia|Sara|"
-                           "Simona) [A-IL-VZ]\\.");
+    const std::set<std::string> nomi = {"Roberto", "Mario",   "Luca",     "Marco",   "Andrea",
+                                        "Antonio", "Filippo", "Simone",   "Stefano", "Davide",
+                                        "Laura",   "Barbara", "Giovanna", "Giorgia", "Erika",
+                                        "Susanna", "Giulia",  "Sara",     "Simona"};
+    const std::string lettere = "ABCDEFGHILMNOPQRSTUVZ";
     const int n = 260000;
     for (int i = 0; i < n; ++i) {
         const std::string nome = pool.GetNome();
-        ASSERT_TRUE(std::regex_match(nome, forma)) << nome;
+        const auto n1 = nome.size();
+        ASSERT_TRUE(n1 > 3 && nomi.count(nome.substr(0, n1 - 3)) && nome[n1 - 3] == ' ' &&
+                    lettere.find(nome[n1 - 2]) != std::string::npos && nome[n1 - 1] == '.')
+            << nome;
         ++conta[nome[nome.size() - 2]];
     }
     EXPECT_EQ(conta.size(), 21u);
