@@ -50,7 +50,8 @@ std::vector<double> LeggiNumeri(const std::string& testo) {
             continue;
         double v = 0;
         const char* fine = t.data() + t.size();
-        const auto [p, ec] = std::from_chars(t.data(), fine, v);
+        const char* inizio = t.data() + (t.size() > 1 && t[0] == '+'); // "+0.5" is a number too
+        const auto [p, ec] = std::from_chars(inizio, fine, v);
         if (ec != std::errc() || p != fine || !(v >= 0.0 && v < 1.0))
             throw ArgomentoErrato("--randoms: line " + std::to_string(n) +
                                   " is not a number in [0, 1): '" + t + "'");
