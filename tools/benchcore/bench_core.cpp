@@ -40,29 +40,13 @@ template <class F> void SuOgniMano(benchmark::State& state, F f) {
     }
 }
 
-void BM_CercaGalbirolone(benchmark::State& state) {
+// One finder over the fixed hands.
+template <void (ClsGiocatore::*Cerca)(std::uint8_t&, std::uint8_t&, std::uint8_t&, bool&) const>
+void BM_Cerca(benchmark::State& state) {
     SuOgniMano(state, [](ClsGiocatore& g) {
         std::uint8_t a = 0, b = 0, c = 0;
         bool t = false;
-        g.CercaGalbirolone(a, b, c, t);
-        benchmark::DoNotOptimize(t);
-    });
-}
-
-void BM_CercaGalbirola(benchmark::State& state) {
-    SuOgniMano(state, [](ClsGiocatore& g) {
-        std::uint8_t a = 0, b = 0, c = 0;
-        bool t = false;
-        g.CercaGalbirola(a, b, c, t);
-        benchmark::DoNotOptimize(t);
-    });
-}
-
-void BM_CercaTris(benchmark::State& state) {
-    SuOgniMano(state, [](ClsGiocatore& g) {
-        std::uint8_t a = 0, b = 0, c = 0;
-        bool t = false;
-        g.CercaTris(a, b, c, t);
+        (g.*Cerca)(a, b, c, t);
         benchmark::DoNotOptimize(t);
     });
 }
@@ -109,9 +93,9 @@ void BM_Mescola(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_SnapshotOnly);
-BENCHMARK(BM_CercaGalbirolone);
-BENCHMARK(BM_CercaGalbirola);
-BENCHMARK(BM_CercaTris);
+BENCHMARK(BM_Cerca<&ClsGiocatore::CercaGalbirolone>)->Name("BM_CercaGalbirolone");
+BENCHMARK(BM_Cerca<&ClsGiocatore::CercaGalbirola>)->Name("BM_CercaGalbirola");
+BENCHMARK(BM_Cerca<&ClsGiocatore::CercaTris>)->Name("BM_CercaTris");
 BENCHMARK(BM_CercaPunti);
 BENCHMARK(BM_ValutaMano);
 BENCHMARK(BM_Mescola);
