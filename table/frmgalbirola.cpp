@@ -152,6 +152,7 @@ void FrmGalbirola::ProponiNome(const std::string& nome) {
 
 void FrmGalbirola::CreaPostazioni(int numGiocatori) {
     const int n = numGiocatori;
+    m_lampade.assign(n + 1, Lampada::Riposo);
     const CtlPilaCarte* modello = m_carte1.front();
     for (int slot = 1; slot <= 3 * n - 3; ++slot) {
         CtlPilaCarte* vista = nullptr;
@@ -197,6 +198,7 @@ void FrmGalbirola::CreaPostazioni(int numGiocatori) {
 void FrmGalbirola::ImpostaLampada(int seggio, Lampada stato) {
     ElementoDisegnato& lampada = Disegnato(QStringLiteral("ImgGiocatore"), seggio - 1);
     lampada.immagine = Disegnato(QStringLiteral("ImgLamp"), static_cast<int>(stato)).immagine;
+    m_lampade.at(seggio) = stato;
     Ridipingi(lampada);
 }
 

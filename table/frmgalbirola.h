@@ -42,6 +42,8 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     int NumCarte1() const { return static_cast<int>(m_carte1.size()); }
     // The program's folder with its one separator at the end, and the knock's file.
     const QString& Percorso() const { return m_percorso; }
+    // The picture a seat's lamp shows now (seats 1..NumGiocatori, once set up).
+    Lampada StatoLampada(int seggio) const { return m_lampade.at(seggio); }
 
     void MostraFase(Fase fase) override;
     void ProponiNome(const std::string& nome) override;
@@ -72,6 +74,7 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     std::unique_ptr<Tavolo> m_tavolo;
     ControlliTavolo m_controlli;
     std::vector<CtlPilaCarte*> m_carte1;
+    std::vector<Lampada> m_lampade; // 1-based, as the seats
     DialoghiQt* m_dialoghiPropri = nullptr;
     Dialoghi* m_dialoghi = nullptr;
     Bussata* m_bussata = nullptr;
