@@ -12,7 +12,7 @@ pacchetti=(
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian mandoc man-db
 )
 
 mancanti=()

@@ -1,6 +1,7 @@
-# Reads NEWS, the one place where versions and release dates are written. A release is a
-# heading "Galbirola VERSION (YYYY-MM-DD)" followed by its notes: items that start with
-# "  * " and go on over lines indented by four spaces. Newest first.
+# NEWS is the one place where versions and release dates are written: these functions read
+# it and write what is made from it. A release is a heading "Galbirola VERSION (YYYY-MM-DD)"
+# followed by its notes: items that start with "  * " and go on over lines indented by four
+# spaces. Newest first.
 #
 # galbirola_read_news(FILE) sets, in the caller's scope:
 #   GALBIROLA_RELEASES          the versions, newest first
@@ -52,4 +53,57 @@ function(galbirola_read_news file)
   endforeach()
   set(GALBIROLA_RELEASES "${versioni}" PARENT_SCOPE)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${file}")
+endfunction()
+
+# galbirola_releases_xml(OUT): the AppStream <release> elements, for inside <releases>.
+function(galbirola_releases_xml out)
+  set(xml)
+  foreach(versione IN LISTS GALBIROLA_RELEASES)
+    string(APPEND xml
+      "    <release version=\"${versione}\" date=\"${GALBIROLA_DATE_${versione}}\">\n"
+      "      <description>\n        <ul>\n")
+    foreach(voce IN LISTS GALBIROLA_ITEMS_${versione})
+      string(REPLACE "&" "&amp;" voce "${voce}")
+      string(REPLACE "<" "&lt;" voce "${voce}")
+      string(REPLACE ">" "&gt;" voce "${voce}")
+      string(APPEND xml "          <li>${voce}</li>\n")
+    endforeach()
+    string(APPEND xml "        </ul>\n      </description>\n    </release>\n")
+  endforeach()
+  string(REPLACE "${GALBIROLA_NEWS_SEMICOLON}" ";" xml "${xml}")
+  string(REGEX REPLACE "\n$" "" xml "${xml}")
+  set(${out} "${xml}" PARENT_SCOPE)
+endfunction()
+
+# galbirola_debian_changelog(PACKAGE MAINTAINER OUT): the releases as a Debian changelog.
+function(galbirola_debian_changelog pacchetto manutentore out)
+  set(testo)
+  set(scarti 0 3 2 5 0 3 5 1 4 6 2 4)
+  set(nomi_giorni Sun Mon Tue Wed Thu Fri Sat)
+  set(nomi_mesi Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  foreach(versione IN LISTS GALBIROLA_RELEASES)
+    string(REGEX MATCH "^([0-9]+)-0?([0-9]+)-0?([0-9]+)$" _ "${GALBIROLA_DATE_${versione}}")
+    set(anno ${CMAKE_MATCH_1})
+    set(giorno ${CMAKE_MATCH_3})
+    math(EXPR mese "${CMAKE_MATCH_2} - 1")
+    list(GET nomi_mesi ${mese} nome_mese)
+    # The date carries its weekday, which Debian's tools check (Sakamoto's method).
+    list(GET scarti ${mese} scarto)
+    set(a ${anno})
+    if(mese LESS 2)
+      math(EXPR a "${a} - 1")
+    endif()
+    math(EXPR i "(${a} + ${a} / 4 - ${a} / 100 + ${a} / 400 + ${scarto} + ${giorno}) % 7")
+    list(GET nomi_giorni ${i} nome_giorno)
+    if(giorno LESS 10)
+      set(giorno 0${giorno})
+    endif()
+    string(REPLACE ";" "\n" righe "${GALBIROLA_LINES_${versione}}")
+    string(APPEND testo
+      "${pacchetto} (${versione}) unstable; urgency=medium\n\n${righe}\n\n"
+      " -- ${manutentore}  ${nome_giorno}, ${giorno} ${nome_mese} ${anno} 00:00:00 +0000\n\n")
+  endforeach()
+  string(REPLACE "${GALBIROLA_NEWS_SEMICOLON}" ";" testo "${testo}")
+  string(REGEX REPLACE "\n\n$" "\n" testo "${testo}")
+  set(${out} "${testo}" PARENT_SCOPE)
 endfunction()
