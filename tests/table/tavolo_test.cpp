@@ -10,9 +10,6 @@ TEST_F(TavoloProva, StartUpAndSetupDrawInTheirOrder) {
     EXPECT_EQ(ui.nomeProposto, "Roberto A.");
     EXPECT_EQ(numeri->Estratti(), 2u + 1u + 2u * 3u);
     EXPECT_EQ(t.Mazziere(), 2);
-    EXPECT_EQ(t.NumGiocatori(), 4);
-    EXPECT_EQ(t.GiocatoriInGioco(), 4);
-    EXPECT_EQ(t.NumCarte1(), 9);
     EXPECT_EQ(ui.fase, Fase::Carte);
     for (int k = 1; k <= 3; ++k)
         EXPECT_EQ(t.Nomi(k).substr(t.Nomi(k).size() - 3, 1) + t.Nomi(k).back(), " .");
@@ -21,9 +18,6 @@ TEST_F(TavoloProva, StartUpAndSetupDrawInTheirOrder) {
     EXPECT_EQ(ui.palle[3], (std::array<bool, 3>{true, true, true}));
     EXPECT_TRUE(t.CtlPilaCarte1(8).Coperta());
     EXPECT_TRUE(t.CtlPilaCarte0(0).Coperta());
-    // a second setup is never possible
-    t.CreaTorneo(5, "Bruno");
-    EXPECT_EQ(t.NumGiocatori(), 4);
 }
 
 TEST_F(TavoloProva, AfterSeatTwoKnocksEveryOtherSeatPlaysOnceMore) {
