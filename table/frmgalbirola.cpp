@@ -254,7 +254,7 @@ bool FrmGalbirola::Domanda(const std::string& titolo, const std::string& testo) 
 void FrmGalbirola::Bussa(int) {
     ControllaChiusura();
     if (!m_bussata)
-        m_bussata = new Bussata(m_percorso + QStringLiteral("Busso.wav"), this);
+        m_bussata = new Bussata(m_percorso + FileBussata(), this);
     m_bussata->Suona();
     ControllaChiusura();
 }

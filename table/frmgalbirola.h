@@ -40,8 +40,9 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     // Element i of the computer seats' card views; only element 0 exists before setup.
     CtlPilaCarte* CtlPilaCarte1(int i) const { return m_carte1.at(i); }
     int NumCarte1() const { return static_cast<int>(m_carte1.size()); }
-    // The program's folder with its one separator at the end, and the knock's file.
+    // The program's folder with its one separator at the end, and the knock's file in it.
     const QString& Percorso() const { return m_percorso; }
+    static QString FileBussata() { return QStringLiteral("Busso.wav"); }
     // The picture a seat's lamp shows now (seats 1..NumGiocatori, once set up).
     Lampada StatoLampada(int seggio) const { return m_lampade.at(seggio); }
 

@@ -81,39 +81,53 @@ TEST_F(Seggio, FindersFollowTheirSearchOrderAndTies) {
     EXPECT_EQ((Posizioni{a, b, d}), (Posizioni{3, 4, 6})); // first ace in search order
 }
 
-Posizioni Punti(ClsGiocatore& g) {
-    std::uint8_t a = 0, b = 0, d = 0;
-    g.CercaPunti(a, b, d);
-    return {a, b, d};
+// The points choice, case by case: each row a rule with its boundary. Positions 1..3 are the
+// seat's own cards, 4..6 the table's; the numbers feed the random table card when one is drawn.
+TEST_F(Seggio, PointsChoiceKeepsAStrongHandAndTradesAWeakOneEarly) {
+    const struct {
+        const char* carte;
+        int turni;
+        std::vector<double> numeri;
+        Posizioni attese;
+        const char* regola;
+    } casi[] = {
+        {"4S 6S 7S 1C 5D 9B", 5, {}, {1, 2, 3}, "17 of Spade, no Spade on the table: kept"},
+        {"4S 6S 7S 1C 2S 9B", 1, {}, {1, 2, 3}, "17 points reach the first turn's bar of 17"},
+        {"4S 6S 7S 1C 2S 9B", 2, {}, {5, 2, 3}, "under the bar the 4 goes for the 2 on the table"},
+        {"5S 6S 7S 2S 4S 1C", 3, {}, {5, 2, 3}, "it walks on to a card worth up to 2 more"},
+        {"2C 3C 10C 1S 5D 9B", 1, {0.5}, {5, 2, 3}, "no Coppe on the table: only the 2 goes"},
+        {"10C 8C 2S 1C 9C 3D", 1, {}, {1, 2, 4}, "equal sums keep the first triple found"},
+        {"2C 3S 4D 5B 6B 7B", 1, {}, {4, 5, 6}, "three of a suit on the table are found"},
+        {"1C 7C 3S 10S 5D 9B", 1, {0.9}, {1, 2, 6}, "no suit of three: the best pair and a card"},
+        {"10C 10S 2D 8C 8S 5B", 1, {0.5}, {1, 4, 5}, "equal pairs keep the first found"},
+        {"2C 3S 4D 5D 6B 7B", 1, {0.1}, {5, 6, 4}, "a pair on the table is found"},
+        {"10C 2S 3D 4B 8C 5S", 1, {0.5, 0.1}, {1, 5, 4}, "the drawn card is never one kept"},
+    };
+    for (const auto& k : casi) {
+        casuale::Sostituzione s(std::make_unique<CasualeRipetuto>(k.numeri));
+        Carte(k.carte);
+        g.SetTurni(static_cast<std::uint8_t>(k.turni));
+        std::uint8_t a = 0, b = 0, d = 0;
+        g.CercaPunti(a, b, d);
+        EXPECT_EQ((Posizioni{a, b, d}), k.attese) << k.carte << ": " << k.regola;
+    }
 }
 
-TEST_F(Seggio, PointsChoiceKeepsAStrongHandAndTradesAWeakOneEarly) {
-    casuale::Sostituzione s(std::make_unique<CasualeRipetuto>(std::vector<double>{0.5, 0.9}));
-
-    // 17 points of Spade, nothing of Spade on the table: kept on any turn.
-    Carte("4S 6S 7S 1C 5D 9B");
-    g.SetTurni(1);
-    EXPECT_EQ(Punti(g), (Posizioni{1, 2, 3}));
-    g.SetTurni(5);
-    EXPECT_EQ(Punti(g), (Posizioni{1, 2, 3}));
-
-    // Below the bar with the 2 of Spade on the table: the 4 goes for the 2.
-    Carte("4S 6S 7S 1C 2S 9B");
-    g.SetTurni(2);
-    EXPECT_EQ(Punti(g), (Posizioni{5, 2, 3}));
-    // Several table cards of the suit: the choice walks on while each is worth at most 2 more.
-    Carte("4S 6S 7S 2S 3S 5C");
-    EXPECT_EQ(Punti(g), (Posizioni{5, 2, 3}));
-
-    // 15 points of Coppe, no Coppe on the table: the 2 goes for a random table card.
-    Carte("2C 6C 7C 1S 5D 9B");
-    g.SetTurni(1);
-    EXPECT_EQ(Punti(g), (Posizioni{5, 2, 3})); // 4 + floor(3 * 0.5)
-    EXPECT_EQ(casuale::Fonte().Estratti(), 1u);
-
-    // No suit with three cards: the best pair and a random table card not chosen yet.
-    Carte("1C 7C 3S 10S 5D 9B");
-    EXPECT_EQ(Punti(g), (Posizioni{1, 2, 6}));
+// A computer looks for the Galbirolone, then a Galbirola, then a tris, then points.
+TEST_F(Seggio, ComputersLookForTheBetterHandTypeFirst) {
+    const std::pair<const char*, Posizioni> casi[] = {
+        {"1C 10C 9C 8C 2S 3D", {1, 2, 3}}, // a Galbirolone over the Galbirola 8-9-Re
+        {"7C 7S 5D 7D 6D 4D", {3, 5, 4}},  // a Galbirola over the tris of sevens
+        {"7C 7S 2D 7D 1D 10D", {1, 2, 4}}, // a tris over 23 points of Denari
+    };
+    for (const auto& [carte, attese] : casi) {
+        Carte(carte);
+        g.NuovaMano();
+        std::array<std::uint8_t, 3> scelta{};
+        g.Scegli(scelta);
+        EXPECT_EQ((Posizioni{scelta[0], scelta[1], scelta[2]}), attese)
+            << carte << ": the computer kept a lesser hand type than it holds";
+    }
 }
 
 TEST_F(Seggio, TurnThinksHighlightsAndExchangesInPositionOrder) {

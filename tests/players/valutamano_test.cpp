@@ -26,15 +26,6 @@ Mano Valuta(const std::string& carte) {
     return {t, v};
 }
 
-TEST(PuntiCarta, AceElevenFiguresTenOthersFaceValue) {
-    EXPECT_EQ(PuntiCarta(1), 11);
-    EXPECT_EQ(PuntiCarta(2), 2);
-    EXPECT_EQ(PuntiCarta(7), 7);
-    EXPECT_EQ(PuntiCarta(8), 10);
-    EXPECT_EQ(PuntiCarta(9), 10);
-    EXPECT_EQ(PuntiCarta(10), 10);
-}
-
 TEST(ValutaMano, PatternHands) {
     EXPECT_EQ(Valuta("1C 10C 9C"), (Mano{4, 11}));
     EXPECT_EQ(Valuta("9C 1C 10C"), (Mano{4, 11}));

@@ -1,4 +1,5 @@
-#include <QCoreApplication>
+#include "table/frmgalbirola.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -9,9 +10,22 @@
 
 namespace {
 
-// A short, audible mono 16-bit PCM knock, installed beside the programs.
-TEST(Busso, IsAShortKnockIn16BitPcmBesideThePrograms) {
-    EXPECT_TRUE(QFile::exists(QCoreApplication::applicationDirPath() + "/Busso.wav"));
+// The window knocks with the file the program carries beside it; any other name or folder
+// finds nothing there and the player hears only a beep.
+TEST(Busso, TheWindowPlaysTheKnockPlacedBesideTheProgram) {
+    const FrmGalbirola finestra;
+    const QString cercato = finestra.Percorso() + FrmGalbirola::FileBussata();
+    QFile suonato(cercato), nostro(QStringLiteral(GALBIROLA_RESOURCES_DIR "/Busso.wav"));
+    ASSERT_TRUE(nostro.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(suonato.open(QIODevice::ReadOnly))
+        << "the window looks for the knock at " << cercato.toStdString()
+        << ", where the program has no file: every knock would be a beep";
+    EXPECT_TRUE(suonato.readAll() == nostro.readAll())
+        << cercato.toStdString() << " is not the knock the program installs";
+}
+
+// A short, audible mono 16-bit PCM knock.
+TEST(Busso, IsAShortKnockIn16BitPcm) {
     QFile file(QStringLiteral(GALBIROLA_RESOURCES_DIR "/Busso.wav"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray dati = file.readAll();

@@ -21,9 +21,6 @@ struct TavoloAccesso {
     static void Palle(Tavolo& t, int seggio, int palle) {
         t.m_palle.at(seggio) = static_cast<std::uint8_t>(palle);
     }
-    static void Mazziere(Tavolo& t, int seggio) {
-        t.m_mazziere = static_cast<std::uint8_t>(seggio);
-    }
     static void InGioco(Tavolo& t, int n) { t.m_giocatoriInGioco = static_cast<std::uint8_t>(n); }
     static void FineMano(Tavolo& t) { t.FineMano(); }
 };

@@ -10,9 +10,6 @@ TEST_F(TavoloProva, StartUpAndSetupDrawInTheirOrder) {
     EXPECT_EQ(ui.nomeProposto, "Roberto A.");
     EXPECT_EQ(numeri->Estratti(), 2u + 1u + 2u * 3u);
     EXPECT_EQ(t.Mazziere(), 2);
-    EXPECT_EQ(t.NumGiocatori(), 4);
-    EXPECT_EQ(t.GiocatoriInGioco(), 4);
-    EXPECT_EQ(t.NumCarte1(), 9);
     EXPECT_EQ(ui.fase, Fase::Carte);
     for (int k = 1; k <= 3; ++k)
         EXPECT_EQ(t.Nomi(k).substr(t.Nomi(k).size() - 3, 1) + t.Nomi(k).back(), " .");
@@ -21,24 +18,6 @@ TEST_F(TavoloProva, StartUpAndSetupDrawInTheirOrder) {
     EXPECT_EQ(ui.palle[3], (std::array<bool, 3>{true, true, true}));
     EXPECT_TRUE(t.CtlPilaCarte1(8).Coperta());
     EXPECT_TRUE(t.CtlPilaCarte0(0).Coperta());
-    // a second setup is never possible
-    t.CreaTorneo(5, "Bruno");
-    EXPECT_EQ(t.NumGiocatori(), 4);
-}
-
-TEST(TavoloGeometria, SeatsAreLaidOutInTwoRows) {
-    EXPECT_EQ(Tavolo::PosizioneCarta(1), (PuntoTwips{1860, 60}));
-    EXPECT_EQ(Tavolo::PosizioneCarta(2), (PuntoTwips{2480, 180}));
-    EXPECT_EQ(Tavolo::PosizioneCarta(3), (PuntoTwips{3100, 300}));
-    EXPECT_EQ(Tavolo::PosizioneCarta(9), (PuntoTwips{8020, 300}));
-    EXPECT_EQ(Tavolo::PosizioneCarta(10), (PuntoTwips{2400, 1460}));
-    EXPECT_EQ(Tavolo::PosizioneCarta(18), (PuntoTwips{8560, 1700}));
-    EXPECT_EQ(Tavolo::PosizioneLampada(1, 2), (PuntoTwips{1860, 1260}));
-    EXPECT_EQ(Tavolo::PosizioneLampada(2, 2), (PuntoTwips{4570, 3780}));
-    EXPECT_EQ(Tavolo::PosizioneLampada(4, 7), (PuntoTwips{2400, 2660}));
-    EXPECT_EQ(Tavolo::Percorso("/usr/lib/galbirola"), "/usr/lib/galbirola/");
-    EXPECT_EQ(Tavolo::Percorso("C:\\", '\\'), "C:\\");
-    EXPECT_EQ(Tavolo::Percorso("/"), "/");
 }
 
 TEST_F(TavoloProva, AfterSeatTwoKnocksEveryOtherSeatPlaysOnceMore) {
@@ -71,6 +50,9 @@ TEST_F(TavoloProva, TheHumanOpenerAnswersTheQuestion) {
     EXPECT_EQ(ui.Solo("domanda"), (Eventi{"domanda [Domanda:] Vuoi bussare con queste carte?"}));
     EXPECT_EQ(ui.pauseAllaDomanda, 0u); // no opener pause for the human
     ASSERT_EQ(ui.fase, Fase::Fatto);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(t.CtlPilaTavolo(i).Coperta())
+            << "the human opener passed: the dealt cards lie face up on the table";
     EXPECT_EQ(ui.Solo("turno").front(), "turno 3");
     EXPECT_EQ(Carte0(), "5B 5C 5D");
     // seat 2 knocked on its Galbirolone; the human passes and seat 1 plays last
@@ -123,10 +105,20 @@ struct SogliaApertura : TavoloProva, ::testing::WithParamInterface<std::pair<con
 
 TEST_P(SogliaApertura, AComputerOpenerKnocksOnTrisOrAboveTheBar) {
     Torneo(4, 1); // bar 2 * 4 + 14 = 22
+    bool pensaPrima = false;
+    ui.durantePausa = [&] { pensaPrima |= ui.pause.size() == 1 && t.CtlPilaTavolo(0).Coperta(); };
     Dai(std::string(GetParam().first) + "  2S 5S 9C  2C 3D 7S  3B 4D 6S  8B 9B 10D");
     EXPECT_EQ(!ui.Solo("bussa 1").empty(), GetParam().second);
-    EXPECT_GE(ui.pause.size(), 1u);
-    EXPECT_EQ(ui.pause.front(), Tavolo::kPassoAttesa);
+    EXPECT_TRUE(pensaPrima) << "a computer opener thinks before it decides";
+}
+
+TEST_F(TavoloProva, TheOpenersBarCountsEverySeatEvenOnesAlreadyOut) {
+    Torneo(4, 1);
+    TavoloAccesso::Palle(t, 3, 0);
+    TavoloAccesso::InGioco(t, 3);
+    Dai("1C 3C 7C  2S 5S 9C  3B 4D 6S  8B 9B 10D"); // 21 points
+    EXPECT_TRUE(ui.Solo("bussa 1").empty())
+        << "21 points are under the bar of four seats (22), though one of them is out";
 }
 
 INSTANTIATE_TEST_SUITE_P(Tavolo, SogliaApertura,

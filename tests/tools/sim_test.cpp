@@ -1,4 +1,4 @@
-// galbirola-sim from the outside: its arguments, exit statuses, transcript and summary.
+// galbirola-sim from the outside: its arguments, exit statuses and transcript.
 
 #include <gtest/gtest.h>
 
@@ -75,43 +75,20 @@ TEST(Sim, ReplayedNumbersGiveAnExactTranscriptAndRunningOutStopsWithThree) {
                      "{\"event\":\"deal\",\"hand\":2,\"mazziere\":1}\n");
 }
 
+// The name typed replaces the prefill and is escaped in the transcript, which ends with the
+// tournament's end message.
 TEST(Sim, TheNameReplacesThePrefillAndIsWrittenAsJson) {
     const Esito e = Esegui("--seed 9 --opponents 2 --transcript --name 'Zoë \"Z\" \\ ok'");
     EXPECT_EQ(e.stato, 0);
     EXPECT_NE(e.out.find("\"Zoë \\\"Z\\\" \\\\ ok\"]}"), std::string::npos);
-    EXPECT_NE(e.out.find("\"text\":\"Fine del Torneo\""), std::string::npos);
-    // every line is one object and the tournament ends with the end message
-    auto riga = [](const std::string& r) {
-        for (const char* e : {"setup", "deal", "question", "knock", "message"})
-            if (r.rfind(std::string("{\"event\":\"") + e + "\",", 0) == 0 && r.back() == '}')
-                return true;
-        return false;
-    };
-    std::size_t inizio = 0, righe = 0;
-    for (std::size_t fine; (fine = e.out.find('\n', inizio)) != std::string::npos; ++righe) {
-        EXPECT_TRUE(riga(e.out.substr(inizio, fine - inizio)));
-        inizio = fine + 1;
-    }
-    EXPECT_GT(righe, 5u);
     EXPECT_EQ(e.out.substr(e.out.rfind("{")),
               "{\"event\":\"message\",\"style\":0,\"title\":\"\",\"text\":\"Fine del Torneo\"}\n");
 }
 
-TEST(Sim, ASeedReproducesAndTheSummaryReportsTheSpeed) {
+// A bug report is a seed and a command: the same seed plays the same tournaments.
+TEST(Sim, ASeedReproducesItsTournaments) {
     EXPECT_EQ(Esegui("--seed 5 --tournaments 20 --transcript").out,
               Esegui("--seed 5 --tournaments 20 --transcript").out);
-    const Esito e = Esegui("--seed 1 --tournaments 200 --human table --opponents 4");
-    EXPECT_EQ(e.stato, 0);
-    EXPECT_NE(e.out.find("runs: 200\n"), std::string::npos);
-    for (const std::string riga :
-         {"\nhands per second: ", "\nshuffle-and-deal floor per second: "}) {
-        const auto dove = e.out.find(riga);
-        ASSERT_NE(dove, std::string::npos) << riga;
-        const auto numero =
-            e.out.substr(dove + riga.size(), e.out.find('\n', dove + 1) - dove - riga.size());
-        EXPECT_FALSE(numero.empty());
-        EXPECT_EQ(numero.find_first_not_of("0123456789"), std::string::npos) << numero;
-    }
 }
 
 TEST(Sim, ARunawayHandStopsWithFour) {

@@ -5,12 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
-
 namespace {
 
-TEST(ProprietaBottone, SavingStoresOnlyWhatDiffersFromTheDefaultsAndAlwaysTheMouseIcon) {
+// Saved, a button stores what differs from its defaults (the host's font is one) and always
+// its mouse icon; loaded from the text, every setting comes back, the picture of its state too.
+TEST(ProprietaBottone, SavedAsTextAButtonKeepsEverySettingAndOnlyThose) {
     QWidget ospite;
     auto* b = new ImgBtn(&ospite);
     prova::ComeNelTavolo(*b);
@@ -18,11 +17,39 @@ TEST(ProprietaBottone, SavingStoresOnlyWhatDiffersFromTheDefaultsAndAlwaysTheMou
     b->ScriviProprieta(bag);
     EXPECT_EQ(bag.Chiavi(),
               (QStringList{"PictureUp", "Caption", "Font", "BackColor", "BackStyle", "MouseIcon"}));
-    // The host's own font is a default too.
     ospite.setFont(b->Font().Font());
     Proprieta senzaFont;
     b->ScriviProprieta(senzaFont);
     EXPECT_FALSE(senzaFont.Contiene(QStringLiteral("Font")));
+    const Immagine giu = prova::Tinta(Qt::blue);
+    b->setPictureDown(giu);
+    b->setPictureDisabled(prova::Tinta(Qt::gray));
+    b->setStretch(false);
+    b->setGradino(-20);
+    b->setTextColor(Colore::Rgb(255, 255, 0));
+    b->setFont(Carattere{QStringLiteral("Liberation Serif"), 12, 400, true, true, false, 0});
+    b->setTextPosition(1);
+    b->setStrokeType(1);
+    b->setValue(true);
+    b->setMouseIcon(prova::Tinta(Qt::black, 32, 32));
+    b->setMousePointer(99);
+    b->setToolTip(QStringLiteral("Distribuisce le carte"));
+    bag = Proprieta();
+    b->ScriviProprieta(bag);
+
+    const QByteArray testo = QJsonDocument(bag.Json()).toJson();
+    auto* copia = new ImgBtn(&ospite);
+    copia->LeggiProprieta(Proprieta::DaJson(QJsonDocument::fromJson(testo).object()));
+    Proprieta ancora;
+    copia->ScriviProprieta(ancora);
+    EXPECT_EQ(ancora.Json(), bag.Json());
+    EXPECT_EQ(copia->toolTip(), QStringLiteral("Distribuisce le carte"));
+    EXPECT_EQ(copia->ImmagineMostrata(), giu); // a toggle saved while in
+    Proprieta spento;
+    spento.Scrivi(QStringLiteral("PictureUp"), prova::kPulsante, Immagine());
+    spento.Scrivi(QStringLiteral("Enabled"), false, true);
+    copia->LeggiProprieta(spento);
+    EXPECT_TRUE(copia->ImmagineMostrata().Vuota()); // disabled without a disabled picture
 }
 
 TEST(ProprietaBottone, BagWithOnlyThePictureInAnyCaseLoadsAPlainTransparentPushButton) {
@@ -37,59 +64,6 @@ TEST(ProprietaBottone, BagWithOnlyThePictureInAnyCaseLoadsAPlainTransparentPushB
     EXPECT_EQ(b.BackStyle(), 0);
     EXPECT_EQ(b.BackColor().valore, Colore::kFacciaPulsante);
     EXPECT_TRUE(b.Enabled());
-}
-
-TEST(ProprietaBottone, LoadedButtonShowsThePictureOfItsState) {
-    const Immagine grigia = prova::Tinta(Qt::gray);
-    const Immagine giu = prova::Tinta(Qt::blue);
-    using Voci = std::vector<std::pair<const char*, ValoreProprieta>>;
-    const std::pair<Voci, Immagine> casi[] = {
-        {{{"Enabled", false}, {"PictureDisabled", grigia}}, grigia},
-        {{{"Enabled", false}}, Immagine()},
-        {{{"StrokeType", std::int32_t{1}}, {"Value", true}, {"PictureDown", giu}}, giu},
-    };
-    for (const auto& [voci, attesa] : casi) {
-        Proprieta bag;
-        bag.Scrivi(QStringLiteral("PictureUp"), prova::kPulsante, Immagine());
-        for (const auto& [chiave, valore] : voci)
-            bag.Scrivi(QString::fromLatin1(chiave), valore, std::nullopt);
-        ImgBtn b;
-        b.LeggiProprieta(bag);
-        EXPECT_EQ(b.ImmagineMostrata(), attesa) << voci.front().first;
-    }
-}
-
-TEST(ProprietaBottone, ReadableTextKeepsEverySetting) {
-    QWidget ospite;
-    auto* b = new ImgBtn(&ospite);
-    prova::ComeNelTavolo(*b);
-    b->setPictureDown(prova::Tinta(Qt::blue));
-    b->setPictureDisabled(prova::Tinta(Qt::gray));
-    b->setStretch(false);
-    b->setGradino(-20);
-    b->setTextColor(Colore::Rgb(255, 255, 0));
-    b->setFont(Carattere{QStringLiteral("Liberation Serif"), 12, 400, true, true, false, 0});
-    b->setTextPosition(1);
-    b->setStrokeType(1);
-    b->setValue(true);
-    b->setMouseIcon(prova::Tinta(Qt::black, 32, 32));
-    b->setMousePointer(99);
-    b->setToolTip(QStringLiteral("Distribuisce le carte"));
-    Proprieta bag;
-    b->ScriviProprieta(bag);
-    EXPECT_EQ(bag.Json().value(QStringLiteral("TextColor"))["colour"],
-              QStringLiteral("0x0000FFFF"));
-
-    const QByteArray testo = QJsonDocument(bag.Json()).toJson();
-    auto* copia = new ImgBtn(&ospite);
-    copia->LeggiProprieta(Proprieta::DaJson(QJsonDocument::fromJson(testo).object()));
-    Proprieta ancora;
-    copia->ScriviProprieta(ancora);
-    EXPECT_EQ(ancora.Json(), bag.Json());
-    EXPECT_EQ(copia->toolTip(), QStringLiteral("Distribuisce le carte"));
-
-    const auto ignoto = QJsonDocument::fromJson(R"({"Gradino": {"decimal": 5}})");
-    EXPECT_THROW(Proprieta::DaJson(ignoto.object()), TipoNonCorrispondente);
 }
 
 TEST(BagDiProprieta, KeysIgnoreCaseAndValuesKeepTheirKind) {

@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # The real game on an X server: title and client size, "Crea Torneo" and "Dai Carte" clicked
-# where the buttons stand, cards on the table in a screenshot, then the window closed while
-# the computers play; the program must end at once with status 0.
+# where the buttons stand, cards on the table in a screenshot. (Closing mid-game is the
+# window tests' and the monkey's: the same close event, at chosen and at random moments.)
 set -euo pipefail
 gioco=$1
-chiudi=$2
-cartella=${3:-$(mktemp -d)}
+cartella=${2:-$(mktemp -d)}
 mkdir -p "$cartella"
 
 "$gioco" >"$cartella/gioco.log" 2>&1 &
@@ -56,19 +55,4 @@ for punto in "6000 5280" "1020 5520" "2220 660"; do
   [ "$colore" != "0,128,0" ] || { echo "no card at $punto"; exit 1; }
 done
 
-"$chiudi" "$finestra"
-for _ in $(seq 50); do
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 $pid 2>/dev/null; then
-  echo "still running 5 s after the window was closed"
-  exit 1
-fi
-trap - EXIT
-set +e
-wait $pid
-stato=$?
-set -e
-[ "$stato" -eq 0 ] || { echo "exit status $stato"; cat "$cartella/gioco.log"; exit 1; }
-echo "ok: title, 640x480, cards shown, closed mid-game with status 0"
+echo "ok: title, 640x480, cards shown"
