@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 namespace {
 
 struct Evento {
@@ -54,7 +58,8 @@ QString Albero(QAccessibleInterface* i, int livello = 0) {
                 riga += " [" + azione + ']';
     riga += '\n';
     for (int k = 0; k < i->childCount(); ++k) {
-        EXPECT_EQ(i->child(k)->parent(), i) << riga.toStdString(); // walked up as down
+        EXPECT_TRUE(i->child(k)->parent() == i)
+            << "the parent of a child of " << riga.toStdString();
         riga += Albero(i->child(k), livello + 1);
     }
     return riga;
