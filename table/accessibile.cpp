@@ -229,19 +229,26 @@ AccessibilitaTavolo::AccessibilitaTavolo(FrmGalbirola& finestra)
         g->rettangolo = [g, rettangolo] { return rettangolo(g->figli()); };
         m_seggi.push_back(g);
     }
-    const QList<QObject*> mano(c.CtlPilaCarte0.begin(), c.CtlPilaCarte0.end());
+    // The controls are looked up each time: the window may build them anew.
+    const auto mano = [this] {
+        const auto& carte = m_finestra.Controlli().CtlPilaCarte0;
+        return QList<QObject*>(carte.begin(), carte.end());
+    };
+    const auto banco = [this] {
+        const auto& carte = m_finestra.Controlli().CtlPilaTavolo;
+        return QList<QObject*>(carte.begin(), carte.end());
+    };
     m_mano = Voce(QAccessible::Grouping, &m_finestra);
     m_mano->nome = [] { return QStringLiteral("Le tue carte"); };
     m_mano->descrizione = [this, lampada] { return lampada(m_finestra.Logica().NumGiocatori()); };
-    m_mano->figli = [mano] { return mano; };
-    m_mano->rettangolo = [mano, rettangolo] { return rettangolo(mano); };
+    m_mano->figli = mano;
+    m_mano->rettangolo = [mano, rettangolo] { return rettangolo(mano()); };
 
-    const QList<QObject*> banco(c.CtlPilaTavolo.begin(), c.CtlPilaTavolo.end());
     m_etichettaBanco = Etichetta(&m_finestra, QStringLiteral("Label4"), QAccessible::StaticText);
     m_banco = Voce(QAccessible::Grouping, &m_finestra);
     m_banco->nome = m_etichettaBanco->nome;
-    m_banco->figli = [banco] { return banco; };
-    m_banco->rettangolo = [banco, rettangolo] { return rettangolo(banco); };
+    m_banco->figli = banco;
+    m_banco->rettangolo = [banco, rettangolo] { return rettangolo(banco()); };
     m_banco->etichetta = m_etichettaBanco;
     m_etichettaBanco->etichettato = m_banco;
 
