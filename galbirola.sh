@@ -12,6 +12,7 @@ pacchetti=(
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
+  dbus-daemon dbus-bin at-spi2-core
   desktop-file-utils appstream dpkg-dev lintian mandoc man-db
 )
 

@@ -1,9 +1,14 @@
 #include "cards/ctlpilacarte.h"
 
 #include "cards/ctlmazzocarte.h"
+#include "cards/ctlpilacarteaccessibile.h"
 #include "cards/geometriacarta.h"
+#include "widgets/fuoco.h"
 #include "widgets/twips.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -77,6 +82,7 @@ CtlPilaCarte::CtlPilaCarte(Carta& carta, QWidget* parent) : QWidget(parent), m_c
 CtlPilaCarte::~CtlPilaCarte() = default;
 
 void CtlPilaCarte::Collega() {
+    AccessibileCarta::Registra();
     // The guard keeps a slot that outlives its view from calling into a dead widget.
     m_carta->SetOsservatore([vista = QPointer<CtlPilaCarte>(this)] {
         if (vista)
@@ -91,7 +97,35 @@ void CtlPilaCarte::Aggiorna() {
     const QString nome = NomeAccessibile(*m_carta);
     if (nome != accessibleName())
         setAccessibleName(nome);
+    if (m_carta->Selezionata() != m_segnata) {
+        m_segnata = m_carta->Selezionata();
+        if (QAccessible::isActive()) {
+            QAccessible::State cambiato;
+            cambiato.checked = true;
+            QAccessibleStateChangeEvent evento(this, cambiato);
+            QAccessible::updateAccessibility(&evento);
+        }
+    }
     update();
+}
+
+void CtlPilaCarte::Clicca() {
+    emit Click();
+}
+
+bool CtlPilaCarte::Ascoltata() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&CtlPilaCarte::Click));
+}
+
+void CtlPilaCarte::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    fuoco::TastieraUsata(*this);
+    if (!event->isAutoRepeat())
+        Clicca();
 }
 
 void CtlPilaCarte::SettaCarta(const std::string& Seme, std::uint8_t Valore) {
@@ -203,5 +237,11 @@ void CtlPilaCarte::paintEvent(QPaintEvent*) {
     } else {
         // The back covers the whole face.
         m_arte->Sfondo->Disegna(p, InPixel(geometria::ImgRetro(zoom)));
+    }
+    if (fuoco::DaMostrare(*this)) {
+        const double margine = 2;
+        fuoco::Disegna(
+            p, InPixel(geometria::ShBordo(zoom)).adjusted(margine, margine, -margine, -margine),
+            twips::Pixel(kRaggio * zoom / 100) - margine);
     }
 }

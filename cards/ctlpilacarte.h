@@ -13,8 +13,8 @@
 struct ArteCarte;
 
 // Shows one card slot: the card face up or the back, on a white or light-blue body, at a
-// size set by Zoom (percent). Clicks anywhere on the card but its thin margin raise Click;
-// what a click means is up to the table.
+// size set by Zoom (percent). Clicks anywhere on the card but its thin margin raise Click,
+// and so does Space when the view has the focus; what a click means is up to the table.
 class CtlPilaCarte : public QWidget {
     Q_OBJECT
   public:
@@ -52,6 +52,11 @@ class CtlPilaCarte : public QWidget {
 
     QSize sizeHint() const override;
 
+    // A click from the keyboard or from assistive technology.
+    void Clicca();
+    // Whether anybody acts on the view's clicks (the computers' cards are only shown).
+    bool Ascoltata() const;
+
   signals:
     void Click();
 
@@ -60,6 +65,7 @@ class CtlPilaCarte : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Collega();
@@ -75,4 +81,5 @@ class CtlPilaCarte : public QWidget {
     int m_zoom = ZoomPredefinito;
     bool m_zoomModificato = false;
     bool m_premuto = false;
+    bool m_segnata = false; // the mark last told to assistive technology
 };

@@ -3,8 +3,10 @@
 #include "cards/ctlmazzocarte.h"
 #include "cards/ctlpilacarte.h"
 #include "platform/orologio.h"
+#include "table/accessibile.h"
 #include "table/bussata.h"
 #include "table/dialoghi.h"
+#include "table/tastiera.h"
 #include "table/tavolo.h"
 #include "widgets/imgbtn.h"
 #include "widgets/twips.h"
@@ -30,6 +32,7 @@ QString daTesto(const std::string& testo) {
 FrmGalbirola::FrmGalbirola(ServiziTavolo servizi, QWidget* parent)
     : Superficie(parent), m_orologio(servizi.orologio), m_scalaPause(servizi.scalaPause),
       m_dialoghi(servizi.dialoghi), m_termina(std::move(servizi.termina)) {
+    AccessibilitaTavolo::Registra();
     if (!m_termina)
         m_termina = [] { QCoreApplication::exit(0); };
     if (!m_orologio) {
@@ -74,6 +77,7 @@ FrmGalbirola::FrmGalbirola(ServiziTavolo servizi, QWidget* parent)
         m_controlli.CtlPilaTavolo[i]->ImpostaMazzo(m_controlli.Mazzo);
     }
     Collega();
+    PreparaTastieraEAccessibilita();
 
     // The load handler: the caption first, then the table's own start-up.
     setWindowTitle(QStringLiteral("Galbirola %1.%2 (%3)")
@@ -132,6 +136,17 @@ void FrmGalbirola::Collega() {
     }
 }
 
+void FrmGalbirola::PreparaTastieraEAccessibilita() {
+    delete m_tastiera;
+    delete m_accessibilita;
+    m_tastiera = new Tastiera(*this);
+    m_accessibilita = new AccessibilitaTavolo(*this);
+}
+
+bool FrmGalbirola::focusNextPrevChild(bool avanti) {
+    return m_tastiera ? m_tastiera->Avanza(avanti) : Superficie::focusNextPrevChild(avanti);
+}
+
 ElementoDisegnato& FrmGalbirola::Disegnato(const QString& nome, int indice) {
     ElementoDisegnato* e = Trova(nome, indice);
     if (!e)
@@ -144,6 +159,8 @@ void FrmGalbirola::MostraFase(Fase fase) {
     m_controlli.CmdTorneo->setVisible(fase == Fase::Torneo);
     m_controlli.CmdCarte->setVisible(fase == Fase::Carte);
     m_controlli.CmdFatto->setVisible(fase == Fase::Fatto);
+    if (m_tastiera)
+        m_tastiera->FaseMostrata(fase);
 }
 
 void FrmGalbirola::ProponiNome(const std::string& nome) {

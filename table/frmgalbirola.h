@@ -10,11 +10,13 @@
 #include <memory>
 #include <vector>
 
+class AccessibilitaTavolo;
 class Bussata;
 class Dialoghi;
 class DialoghiQt;
 class Orologio;
 class QEventLoop;
+class Tastiera;
 class Tavolo;
 
 // What the window needs from outside; tests give their own clock and dialogs, and may
@@ -62,10 +64,13 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
 
   protected:
     void closeEvent(QCloseEvent* evento) override;
+    bool focusNextPrevChild(bool avanti) override;
 
   private:
     template <class Azione> void Esegui(Azione azione);
     void Collega();
+    // The keys and assistive technology, on the controls just built.
+    void PreparaTastieraEAccessibilita();
     void ControllaChiusura() const;
     ElementoDisegnato& Disegnato(const QString& nome, int indice);
 
@@ -84,4 +89,6 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     QPointer<QEventLoop> m_pausa;
     std::function<void()> m_termina;
     bool m_chiusa = false;
+    QPointer<Tastiera> m_tastiera;
+    QPointer<AccessibilitaTavolo> m_accessibilita;
 };

@@ -73,6 +73,7 @@ const ElementoDisegnato* Superficie::Trova(const QString& nome, int indice) cons
 
 void Superficie::Ridipingi(const ElementoDisegnato& elemento) {
     update(inPixel(elemento.twips).adjusted(-1, -1, 1, 1));
+    emit ElementoCambiato(elemento);
 }
 
 void Superficie::paintEvent(QPaintEvent* evento) {

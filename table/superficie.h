@@ -55,6 +55,10 @@ class Superficie : public QWidget {
     void Ridipingi(const ElementoDisegnato& elemento);
     const std::vector<std::unique_ptr<ElementoDisegnato>>& Elementi() const { return m_elementi; }
 
+  signals:
+    // An element was added or changed: what it shows may have to be said anew.
+    void ElementoCambiato(const ElementoDisegnato& elemento);
+
   protected:
     void paintEvent(QPaintEvent* evento) override;
 

@@ -1,9 +1,12 @@
 #include "widgets/imgbtn.h"
 
+#include "widgets/fuoco.h"
+#include "widgets/imgbtnaccessibile.h"
 #include "widgets/twips.h"
 
 #include <QCursor>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -80,10 +83,12 @@ Qt::CursorShape formaPuntatore(int codice) {
 } // namespace
 
 ImgBtn::ImgBtn(QWidget* parent) : QWidget(parent) {
+    AccessibileImgBtn::Registra(); // before anything asks for the button's interface
     m_imageUp = Immagine(kImmagineIniziale);
     m_immagine1 = m_imageUp;
     resize(inPixel(m_dimensione.width()), inPixel(m_dimensione.height()));
     setAccessibleName(m_caption);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ImgBtn::ImpostaDimensioneTwips(QSize twips) {
@@ -376,6 +381,9 @@ void ImgBtn::paintEvent(QPaintEvent*) {
     p.setFont(m_font.Font());
     p.setPen(m_textColor.Risolvi(palette()));
     p.drawText(inPixel(m_label1), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_caption);
+    // Around the picture, so that the caption stays whole.
+    if (fuoco::DaMostrare(*this))
+        fuoco::Disegna(p, QRectF(inPixel(m_image1).adjusted(-5, -5, 5, 5) & rect()), 4);
 }
 
 void ImgBtn::resizeEvent(QResizeEvent*) {
@@ -464,4 +472,25 @@ void ImgBtn::mouseReleaseEvent(QMouseEvent* evento) {
         emit MouseUp(pulsante, tasti, static_cast<float>(p.x()), static_cast<float>(p.y()));
         emit Click();
     }
+}
+
+void ImgBtn::Premi() {
+    if (!m_image1Enabled)
+        return;
+    if (m_strokeType == 1)
+        m_value = !m_value;
+    Ridisegna(false);
+    emit Click();
+}
+
+void ImgBtn::keyPressEvent(QKeyEvent* evento) {
+    const int tasto = evento->key();
+    if (tasto != Qt::Key_Space && tasto != Qt::Key_Return && tasto != Qt::Key_Enter) {
+        QWidget::keyPressEvent(evento);
+        return;
+    }
+    evento->accept();
+    fuoco::TastieraUsata(*this);
+    if (!evento->isAutoRepeat())
+        Premi();
 }

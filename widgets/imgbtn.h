@@ -10,8 +10,9 @@
 
 // A button that shows a picture with a caption. While held down the picture moves by Gradino
 // and switches to the down picture; a third picture stands for the disabled state; as a
-// toggle button it stays pushed in or out. Every length is kept in twips, as its stored
-// settings and its layout arithmetic are.
+// toggle button it stays pushed in or out. Space and Return press it when it has the focus,
+// which it takes from the keyboard only (a click leaves the focus where it was). Every length is
+// kept in twips, as its stored settings and its layout arithmetic are.
 class ImgBtn : public QWidget {
     Q_OBJECT
   public:
@@ -73,6 +74,10 @@ class ImgBtn : public QWidget {
     void Ridisegna(bool premuto);
     void Disponi();
 
+    // A press from the keyboard or from assistive technology: what a click does, without
+    // the mouse's own events.
+    void Premi();
+
     // A newly placed button's settings; saving and loading through a property bag.
     void ImpostaPredefiniti();
     void ScriviProprieta(Proprieta& bag) const;
@@ -92,6 +97,7 @@ class ImgBtn : public QWidget {
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
   private:
     enum class Elemento { Superficie, Etichetta, Immagine };
