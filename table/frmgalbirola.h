@@ -14,7 +14,10 @@ class Bussata;
 class Dialoghi;
 class DialoghiQt;
 class Orologio;
+class QAction;
 class QEventLoop;
+class QMenu;
+class QMessageBox;
 class Tavolo;
 
 // What the window needs from outside; tests give their own clock and dialogs, and may
@@ -60,11 +63,26 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     void Pausa(double secondi) override;
 
   protected:
+    bool event(QEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
   private:
     template <class Azione> void Esegui(Azione azione);
+    // Builds the table as the program starts it: the game logic with its deck, every
+    // element of the design, the wiring, then the load handler. Smonta takes it all away.
+    void Allestisci();
+    void Smonta();
     void Collega();
+    // The window's own commands: a new tournament, the rules, leaving; and their menu.
+    void CreaComandi();
+    void ChiediNuovoTorneo();
+    void NuovoTorneoQuandoLibero();
+    void MostraRegole();
+    void MostraMenu(const QPoint& globale);
+    // What the table shows at a point, in words, and the area the words are about.
+    QString Suggerimento(const QPoint& punto, QRect& zona) const;
     void ControllaChiusura() const;
     ElementoDisegnato& Disegnato(const QString& nome, int indice);
 
@@ -83,4 +101,7 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     QPointer<QEventLoop> m_pausa;
     std::function<void()> m_termina;
     bool m_chiusa = false;
+    QMenu* m_menu = nullptr;
+    QPointer<QMessageBox> m_regole;
+    bool m_nuovoTorneo = false; // asked for, waiting for the game action in flight
 };
