@@ -141,7 +141,7 @@ TEST(Comandi, TheRulesBoxListsTheKeysAndTheKeysDoWhatItSays) {
         QTest::keyClick(&b.finestra, tasto,
                         tasto == Qt::Key_N ? Qt::ControlModifier : Qt::NoModifier);
         QApplication::processEvents();
-        EXPECT_EQ(b.T().FaseCorrente(), Fase::Torneo) << tasto;
+        EXPECT_TRUE(b.T().FaseCorrente() == Fase::Torneo) << "no new tournament from key " << tasto;
     }
 }
 
@@ -169,6 +169,10 @@ TEST(Comandi, CtrlQEndsTheProgramWithStatusZero) {
         spia.start(1);
         if (aMetaPartita)
             QTimer::singleShot(0, [&] { Clicca(f.Controlli().CmdCarte); });
+        QTimer guardia; // when the program would never end
+        QObject::connect(&guardia, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guardia.start(10000);
+
         EXPECT_EQ(QApplication::exec(), 0);
         EXPECT_TRUE(premuto);
         EXPECT_FALSE(f.isVisible() || f.Logica().Occupato());
