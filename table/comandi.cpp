@@ -88,9 +88,15 @@ void FrmGalbirola::ChiediNuovoTorneo() {
     const Tavolo& t = *m_tavolo;
     const bool inCorso =
         t.FaseCorrente() != Fase::Torneo && (t.Occupato() || t.GiocatoriInGioco() > 1);
-    if (inCorso && !m_dialoghi->Domanda(QStringLiteral("Nuovo torneo"),
-                                        QStringLiteral("Vuoi abbandonare il torneo in corso?")))
-        return;
+    if (inCorso) {
+        // A click already queued must not start a hand under the question.
+        m_chiedeNuovoTorneo = true;
+        const bool si = m_dialoghi->Domanda(QStringLiteral("Nuovo torneo"),
+                                            QStringLiteral("Vuoi abbandonare il torneo in corso?"));
+        m_chiedeNuovoTorneo = false;
+        if (!si)
+            return;
+    }
     if (m_chiusa)
         return;
     m_nuovoTorneo = true;

@@ -115,7 +115,7 @@ void FrmGalbirola::Smonta() {
 // A game action runs on its own, after the click's event has been handled. When the
 // window closes during one of its waits the action unwinds and the program ends.
 template <class Azione> void FrmGalbirola::Esegui(Azione azione) {
-    if (m_chiusa)
+    if (m_chiusa || m_chiedeNuovoTorneo)
         return;
     try {
         azione();

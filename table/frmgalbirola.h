@@ -103,5 +103,6 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     bool m_chiusa = false;
     QMenu* m_menu = nullptr;
     QPointer<QMessageBox> m_regole;
-    bool m_nuovoTorneo = false; // asked for, waiting for the game action in flight
+    bool m_nuovoTorneo = false;       // asked for, waiting for the game action in flight
+    bool m_chiedeNuovoTorneo = false; // its question is open: no game action starts
 };

@@ -119,7 +119,11 @@ TEST(NuovoTorneo, GivesBackTheStartedWindowKeepingNameAndOpponents) {
         }
         const std::string prima = Fotografia(b.finestra);
         int domande = 0;
-        b.dialoghi.risposta = [&] { return ++domande, k.si; };
+        // A click on the visible button that comes in under the question plays nothing.
+        b.dialoghi.risposta = [&] {
+            Clicca(b.C().CmdFatto);
+            return ++domande, k.si;
+        };
         Premi(b.finestra, Qt::CTRL | Qt::Key_N);
         EXPECT_EQ(domande, k.domande) << "\"Vuoi abbandonare il torneo in corso?\" asked";
         if (!k.si) {
