@@ -57,21 +57,18 @@ void FrmGalbirola::CreaComandi() {
     addAction(menu);
 }
 
+// The menu keys are the window's own shortcuts (they open the menu where the focus is);
+// the context menu some platforms make of the Menu key as well is not opened twice.
 void FrmGalbirola::contextMenuEvent(QContextMenuEvent* evento) {
-    MostraMenu(evento->globalPos());
+    if (evento->reason() != QContextMenuEvent::Keyboard)
+        MostraMenu(evento->globalPos());
 }
 
-// The menu keys open the table's menu in the name field too; the field keeps its editing
-// menu on the right button.
+// The name field keeps its editing menu on the right button only.
 bool FrmGalbirola::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (evento->type() == QEvent::ContextMenu) {
-        const auto* menu = static_cast<QContextMenuEvent*>(evento);
-        if (menu->reason() == QContextMenuEvent::Keyboard) {
-            MostraMenu(menu->globalPos());
-            return true;
-        }
-    }
-    return Superficie::eventFilter(oggetto, evento);
+    return (evento->type() == QEvent::ContextMenu &&
+            static_cast<QContextMenuEvent*>(evento)->reason() == QContextMenuEvent::Keyboard) ||
+           Superficie::eventFilter(oggetto, evento);
 }
 
 // The menu does not wait for its choice: the computers play on while it is open.
