@@ -16,8 +16,11 @@
 #include <QEventLoop>
 #include <QIcon>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -43,6 +46,11 @@ FrmGalbirola::FrmGalbirola(ServiziTavolo servizi, QWidget* parent)
         m_dialoghiPropri = new DialoghiQt(this);
         m_dialoghi = m_dialoghiPropri;
     }
+    CreaComandi();
+    Allestisci();
+}
+
+void FrmGalbirola::Allestisci() {
     m_tavolo = std::make_unique<Tavolo>(*this, *m_orologio);
 
     const QJsonObject progetto = disposizione::Progetto();
@@ -94,20 +102,40 @@ FrmGalbirola::~FrmGalbirola() {
         delete w;
 }
 
+// Everything Allestisci built: the child widgets of the design and of the seats (the boxes
+// and the menu are windows of their own and stay), the drawn elements, the logic and deck.
+void FrmGalbirola::Smonta() {
+    QToolTip::hideText();
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!w->isWindow())
+            delete w;
+    m_controlli = {};
+    m_carte1.clear();
+    m_lampade.clear();
+    Svuota();
+    m_tavolo.reset();
+}
+
 // A game action runs on its own, after the click's event has been handled. When the
 // window closes during one of its waits the action unwinds and the program ends.
 template <class Azione> void FrmGalbirola::Esegui(Azione azione) {
-    if (m_chiusa)
+    if (m_chiusa || m_chiedeNuovoTorneo)
         return;
     try {
         azione();
     } catch (const Annullato&) {
         m_termina();
+        return;
     }
+    // A new tournament asked for meanwhile starts once no action runs any more.
+    if (m_nuovoTorneo && !m_tavolo->Occupato())
+        QMetaObject::invokeMethod(this, &FrmGalbirola::NuovoTorneoQuandoLibero,
+                                  Qt::QueuedConnection);
 }
 
 void FrmGalbirola::Collega() {
     const auto coda = Qt::QueuedConnection;
+    m_controlli.TxtNome->installEventFilter(this); // its menu keys open the table's menu
     connect(
         m_controlli.CmdTorneo, &ImgBtn::Click, this,
         [this] {
@@ -290,6 +318,9 @@ void FrmGalbirola::Pausa(double secondi) {
 
 void FrmGalbirola::closeEvent(QCloseEvent* evento) {
     m_chiusa = true;
+    m_menu->close();
+    if (m_regole)
+        m_regole->close();
     if (m_pausa)
         m_pausa->quit();
     if (m_dialoghiPropri)

@@ -15,8 +15,11 @@ class Bussata;
 class Dialoghi;
 class DialoghiQt;
 class Orologio;
+class QAction;
 class QEventLoop;
 class Tastiera;
+class QMenu;
+class QMessageBox;
 class Tavolo;
 
 // What the window needs from outside; tests give their own clock and dialogs, and may
@@ -63,14 +66,29 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     void Pausa(double secondi) override;
 
   protected:
+    bool event(QEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     bool focusNextPrevChild(bool avanti) override;
 
   private:
     template <class Azione> void Esegui(Azione azione);
+    // Builds the table as the program starts it: the game logic with its deck, every
+    // element of the design, the wiring, then the load handler. Smonta takes it all away.
+    void Allestisci();
+    void Smonta();
     void Collega();
     // The keys and assistive technology, on the controls just built.
     void PreparaTastieraEAccessibilita();
+    // The window's own commands: a new tournament, the rules, leaving; and their menu.
+    void CreaComandi();
+    void ChiediNuovoTorneo();
+    void NuovoTorneoQuandoLibero();
+    void MostraRegole();
+    void MostraMenu(const QPoint& globale);
+    // What the table shows at a point, in words, and the area the words are about.
+    QString Suggerimento(const QPoint& punto, QRect& zona) const;
     void ControllaChiusura() const;
     ElementoDisegnato& Disegnato(const QString& nome, int indice);
 
@@ -91,4 +109,8 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     bool m_chiusa = false;
     QPointer<Tastiera> m_tastiera;
     QPointer<AccessibilitaTavolo> m_accessibilita;
+    QMenu* m_menu = nullptr;
+    QPointer<QMessageBox> m_regole;
+    bool m_nuovoTorneo = false;       // asked for, waiting for the game action in flight
+    bool m_chiedeNuovoTorneo = false; // its question is open: no game action starts
 };

@@ -60,6 +60,11 @@ ElementoDisegnato& Superficie::Aggiungi(const ElementoDisegnato& elemento) {
     return *m_elementi.back();
 }
 
+void Superficie::Svuota() {
+    m_elementi.clear();
+    update();
+}
+
 ElementoDisegnato* Superficie::Trova(const QString& nome, int indice) {
     for (auto& e : m_elementi)
         if (e->nome == nome && e->indice == indice)

@@ -49,6 +49,8 @@ class Superficie : public QWidget {
     explicit Superficie(QWidget* parent = nullptr);
 
     ElementoDisegnato& Aggiungi(const ElementoDisegnato& elemento);
+    // Removes every element, as before the design was built.
+    void Svuota();
     ElementoDisegnato* Trova(const QString& nome, int indice = -1);
     const ElementoDisegnato* Trova(const QString& nome, int indice = -1) const;
     // Call after changing an element, so that its rectangle is repainted.
