@@ -116,15 +116,7 @@ void FrmGalbirola::NuovoTorneoQuandoLibero() {
     m_controlli.TxtNome->setText(nome);
     if (opzione >= 0)
         m_controlli.OptAvversari[opzione]->setChecked(true);
-    // The focus goes where the window's activation puts it at start-up: the first control
-    // of the chain that takes it.
-    if (isActiveWindow())
-        for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
-            if (w->window() == this && w->isVisibleTo(this) && w->isEnabled() &&
-                (w->focusPolicy() & Qt::TabFocus)) {
-                w->setFocus(Qt::ActiveWindowFocusReason);
-                break;
-            }
+    // The start-up phase has put the focus back on the name field.
 }
 
 // Over the table without stopping the game; the table takes no input while it is open.
