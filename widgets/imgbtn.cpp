@@ -380,10 +380,14 @@ void ImgBtn::paintEvent(QPaintEvent*) {
     m_immagine1.Disegna(p, inPixel(m_image1));
     p.setFont(m_font.Font());
     p.setPen(m_textColor.Risolvi(palette()));
-    p.drawText(inPixel(m_label1), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_caption);
-    // Around the picture, so that the caption stays whole.
-    if (fuoco::DaMostrare(*this))
-        fuoco::Disegna(p, QRectF(inPixel(m_image1).adjusted(-5, -5, 5, 5) & rect()), 4);
+    const int allineamento = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+    p.drawText(inPixel(m_label1), allineamento, m_caption);
+    // Around the picture and the caption, clear of both.
+    if (fuoco::DaMostrare(*this)) {
+        const QRect testo = p.boundingRect(inPixel(m_label1), allineamento, m_caption);
+        const QRect zona = inPixel(m_image1).adjusted(-5, -5, 5, 5) | testo.adjusted(-4, -1, 4, 4);
+        fuoco::Disegna(p, QRectF(zona & rect()), 4);
+    }
 }
 
 void ImgBtn::resizeEvent(QResizeEvent*) {
