@@ -45,6 +45,10 @@ run)
 test)
   echo "== format check"
   git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+  righe() { xargs -0 -r cat | grep -c -v '^[[:space:]]*$' || true; }
+  tutte=$(git ls-files -z '*.cpp' '*.h' | righe)
+  prove=$(git ls-files -z 'tests/*.cpp' 'tests/*.h' | righe)
+  echo "== test share: $prove of $tutte non-blank C++ lines are under tests/ ($((100 * prove / tutte))%)"
   echo "== release build and tests"
   costruisci build -DCMAKE_BUILD_TYPE=Release
   QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$lavori"
