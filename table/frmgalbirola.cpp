@@ -106,6 +106,9 @@ FrmGalbirola::~FrmGalbirola() {
 // and the menu are windows of their own and stay), the drawn elements, the logic and deck.
 void FrmGalbirola::Smonta() {
     QToolTip::hideText();
+    // The keys and assistive technology watch the controls: they go before what they watch.
+    delete m_tastiera;
+    delete m_accessibilita;
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!w->isWindow())
             delete w;
