@@ -26,6 +26,7 @@ bool input(const QEvent* evento) {
     case QEvent::KeyRelease:
     case QEvent::Wheel:
     case QEvent::Shortcut:
+    case QEvent::ContextMenu: // made from a right click even when its press was kept away
         return true;
     default:
         return false;
@@ -35,18 +36,20 @@ bool input(const QEvent* evento) {
 } // namespace
 
 int DialoghiQt::Mostra(QMessageBox& box) {
-    m_aperta = &box;
+    if (m_aperte.empty())
+        qApp->installEventFilter(this);
+    m_aperte.emplace_back(&box);
     // Names are the players' own: markup in one is text to show, not to obey.
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::NonModal);
-    qApp->installEventFilter(this);
     QEventLoop ciclo;
     connect(&box, &QMessageBox::finished, &ciclo, &QEventLoop::quit);
     box.show();
     box.activateWindow();
     ciclo.exec();
-    qApp->removeEventFilter(this);
-    m_aperta = nullptr;
+    m_aperte.pop_back();
+    if (m_aperte.empty())
+        qApp->removeEventFilter(this);
     return box.result();
 }
 
@@ -67,14 +70,15 @@ bool DialoghiQt::Domanda(const QString& titolo, const QString& testo) {
 }
 
 void DialoghiQt::Interrompi() {
-    if (m_aperta)
-        m_aperta->done(QMessageBox::No);
+    for (const QPointer<QMessageBox>& box : m_aperte)
+        if (box)
+            box->done(QMessageBox::No);
 }
 
 // While a box is open the table takes no input, as under a modal box, but the window
 // manager's close request still reaches the window.
 bool DialoghiQt::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (m_aperta && input(evento) && oggetto->isWidgetType()) {
+    if (!m_aperte.empty() && input(evento) && oggetto->isWidgetType()) {
         auto* w = static_cast<QWidget*>(oggetto);
         if (w->window() == m_finestra)
             return true;

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <vector>
+
 class QMessageBox;
 class QWidget;
 
@@ -20,7 +22,9 @@ class Dialoghi {
 
 // Message boxes over the table window. Each waits for its answer while the table keeps
 // painting, and the window's input stays shut meanwhile; unlike a modal box it lets the
-// window be closed, and then Interrompi takes the box away at once.
+// window be closed, and then Interrompi takes the boxes away at once. A box may open over
+// another (the new tournament's question over a game box): the input stays shut until the
+// last one has closed.
 class DialoghiQt : public QObject, public Dialoghi {
     Q_OBJECT
   public:
@@ -36,5 +40,5 @@ class DialoghiQt : public QObject, public Dialoghi {
     int Mostra(QMessageBox& box);
 
     QWidget* m_finestra;
-    QPointer<QMessageBox> m_aperta;
+    std::vector<QPointer<QMessageBox>> m_aperte; // the innermost last
 };

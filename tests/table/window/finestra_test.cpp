@@ -1,5 +1,6 @@
 #include "banco.h"
 
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -159,7 +160,21 @@ TEST(Finestra, RealBoxesShowTheirTextTitleIconAndButtons) {
     bool cliccato = false; // the table takes no clicks while a box is open
     QObject::connect(b.C().CmdTorneo, &ImgBtn::Click, [&] { cliccato = true; });
     Rispondi(visto, [&](QMessageBox& m) {
+        // A box over this one, as the new tournament's question can be: once it is answered
+        // the table still takes no click, and opens no menu, while this one stays open.
+        QTimer::singleShot(50, qApp, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* sopra = qobject_cast<QMessageBox*>(w); sopra && sopra->text() == "?")
+                    sopra->button(QMessageBox::No)->click();
+        });
+        EXPECT_FALSE(b.finestra.Domanda("Nuovo torneo", "?"));
         QTest::mouseClick(b.C().CmdTorneo, Qt::LeftButton, {}, QPoint(40, 40));
+        QContextMenuEvent destro(QContextMenuEvent::Mouse, {300, 20},
+                                 b.finestra.mapToGlobal(QPoint(300, 20)));
+        QApplication::sendEvent(&b.finestra, &destro);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the table's menu opened";
+        if (QWidget* menu = QApplication::activePopupWidget())
+            menu->close();
         m.button(QMessageBox::Ok)->click();
     });
     b.finestra.Messaggio(64, std::nullopt, "1° Anna: Punti 21\r\n");
