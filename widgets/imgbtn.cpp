@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -382,10 +383,12 @@ void ImgBtn::paintEvent(QPaintEvent*) {
     p.setPen(m_textColor.Risolvi(palette()));
     const int allineamento = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
     p.drawText(inPixel(m_label1), allineamento, m_caption);
-    // Around the picture and the caption, clear of both.
+    // Around the picture, ending above the caption so that every letter stays clear.
     if (fuoco::DaMostrare(*this)) {
         const QRect testo = p.boundingRect(inPixel(m_label1), allineamento, m_caption);
-        const QRect zona = inPixel(m_image1).adjusted(-5, -5, 5, 5) | testo.adjusted(-4, -1, 4, 4);
+        QRect zona = inPixel(m_image1).adjusted(-5, -5, 5, 5);
+        if (!m_caption.isEmpty() && testo.top() > zona.center().y())
+            zona.setBottom(std::min(zona.bottom(), testo.top() - 1));
         fuoco::Disegna(p, QRectF(zona & rect()), 4);
     }
 }
