@@ -9,7 +9,7 @@ gioco=$(realpath "${1:-$radice/build/bin/galbirola}")
 giri=${2:-7}
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$gioco" "$giri"
+  exec xvfb-run -a -s '-screen 0 1024x768x24 -noreset' "$0" "$gioco" "$giri"
 fi
 export QT_QPA_PLATFORM=xcb
 
