@@ -1,31 +1,41 @@
 #pragma once
 
+#include "table/onda.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-#include <functional>
-
 class QEventLoop;
-class QSoundEffect;
+class UscitaSuono;
 
 // The knock: a wave file played to its end while the window keeps painting. Without the
-// file, without an audio output or when the file cannot be played, the desktop's beep.
-// The sound machinery is loaded at the first knock, not at start-up.
+// file, when it cannot be played or when there is no sound server, the desktop's beep. The
+// file is read and the sound server reached at the first knock, not at start-up.
 class Bussata : public QObject {
     Q_OBJECT
   public:
-    Bussata(QString file, QObject* parent = nullptr);
-    // Returns when the sound has played, or at the latest its length plus a margin later.
-    void Suona();
+    enum class Esito { Sentita, Bip, Interrotta };
+
+    explicit Bussata(QString file, QObject* parent = nullptr);
+    // Returns when the sound has been heard. A server that takes the sound and never plays
+    // it is given the sound's length and a second more, then the knock beeps.
+    Esito Suona();
+    // The window is closing: the knock playing now ends, and no other plays.
     void Interrompi();
+    Esito Ultima() const { return m_ultima; }
+
+  signals:
+    void Suonata(Bussata::Esito esito);
 
   private:
-    bool Attendi(int millisecondi, const std::function<bool()>& fatto);
+    Esito Fine(Esito esito);
 
     QString m_file;
-    QSoundEffect* m_effetto = nullptr;
-    int m_durataMs = 0;
+    Onda m_onda;
+    bool m_letta = false;
+    UscitaSuono* m_uscita = nullptr;
     QPointer<QEventLoop> m_ciclo;
     bool m_interrotta = false;
+    Esito m_ultima = Esito::Interrotta;
 };

@@ -1,0 +1,268 @@
+#include "table/uscitapulse.h"
+
+#include <QTimer>
+
+#include <pulse/pulseaudio.h>
+
+#include <algorithm>
+
+namespace {
+
+// Short buffers: the knock is heard as soon as it is written and ends close to its length.
+constexpr pa_usec_t kLatenzaUs = 40'000;
+
+pa_sample_format_t formato(Onda::Campione campione) {
+    switch (campione) {
+    case Onda::Campione::U8:
+        return PA_SAMPLE_U8;
+    case Onda::Campione::S16:
+        return PA_SAMPLE_S16LE;
+    case Onda::Campione::S24:
+        return PA_SAMPLE_S24LE;
+    case Onda::Campione::S32:
+        return PA_SAMPLE_S32LE;
+    case Onda::Campione::F32:
+        return PA_SAMPLE_FLOAT32LE;
+    case Onda::Campione::Nessuno:
+        break;
+    }
+    return PA_SAMPLE_INVALID;
+}
+
+class Blocco {
+  public:
+    explicit Blocco(pa_threaded_mainloop* ciclo) : m_ciclo(ciclo) {
+        pa_threaded_mainloop_lock(m_ciclo);
+    }
+    ~Blocco() { pa_threaded_mainloop_unlock(m_ciclo); }
+    Blocco(const Blocco&) = delete;
+    Blocco& operator=(const Blocco&) = delete;
+
+  private:
+    pa_threaded_mainloop* m_ciclo;
+};
+
+} // namespace
+
+UscitaPulse::UscitaPulse(QObject* parent) : UscitaSuono(parent) {}
+
+UscitaPulse::~UscitaPulse() {
+    if (!m_ciclo)
+        return;
+    {
+        const Blocco blocco(m_ciclo);
+        ChiudiFlusso();
+        ChiudiContesto();
+    }
+    pa_threaded_mainloop_stop(m_ciclo);
+    pa_threaded_mainloop_free(m_ciclo);
+}
+
+void UscitaPulse::Avvia(const Onda& onda) {
+    if (!m_ciclo) {
+        m_ciclo = pa_threaded_mainloop_new();
+        if (!m_ciclo) {
+            QTimer::singleShot(0, this, [this] { emit Finita(false); });
+            return;
+        }
+        pa_threaded_mainloop_set_name(m_ciclo, "galbirola-suono");
+        if (pa_threaded_mainloop_start(m_ciclo) < 0) {
+            pa_threaded_mainloop_free(m_ciclo);
+            m_ciclo = nullptr;
+            QTimer::singleShot(0, this, [this] { emit Finita(false); });
+            return;
+        }
+    }
+    const Blocco blocco(m_ciclo);
+    ++m_giro;
+    ChiudiFlusso();
+    m_onda = onda;
+    m_scritti = 0;
+    m_attesa = true;
+    if (m_contesto && !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_contesto)))
+        ChiudiContesto(); // the server went away since the last knock: try it afresh
+    if (m_contesto) {
+        if (pa_context_get_state(m_contesto) == PA_CONTEXT_READY)
+            ApriFlusso();
+        return;
+    }
+    pa_proplist* proprieta = pa_proplist_new();
+    pa_proplist_sets(proprieta, PA_PROP_APPLICATION_NAME, "Galbirola");
+    pa_proplist_sets(proprieta, PA_PROP_APPLICATION_ID, "it.galbirola.galbirola");
+    pa_proplist_sets(proprieta, PA_PROP_APPLICATION_ICON_NAME, "it.galbirola.galbirola");
+    m_contesto =
+        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_ciclo), "Galbirola", proprieta);
+    pa_proplist_free(proprieta);
+    if (!m_contesto) {
+        Annuncia(false);
+        return;
+    }
+    pa_context_set_state_callback(m_contesto, &UscitaPulse::CambioContesto, this);
+    // No server is started for a game that only wants to knock: without one, it beeps.
+    if (pa_context_connect(m_contesto, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        ChiudiContesto();
+        Annuncia(false);
+    }
+}
+
+void UscitaPulse::Ferma() {
+    if (!m_ciclo)
+        return;
+    const Blocco blocco(m_ciclo);
+    ++m_giro;
+    m_attesa = false;
+    ChiudiFlusso();
+    // A server that took the sound and never played it is not trusted with the next one.
+    ChiudiContesto();
+}
+
+void UscitaPulse::ApriFlusso() {
+    const pa_sample_spec specifica{formato(m_onda.campione),
+                                   static_cast<uint32_t>(m_onda.frequenza),
+                                   static_cast<uint8_t>(m_onda.canali)};
+    if (!pa_sample_spec_valid(&specifica)) {
+        Annuncia(false);
+        return;
+    }
+    pa_proplist* proprieta = pa_proplist_new();
+    pa_proplist_sets(proprieta, PA_PROP_MEDIA_ROLE, "event");
+    pa_proplist_sets(proprieta, PA_PROP_EVENT_ID, "galbirola-bussata");
+    m_flusso = pa_stream_new_with_proplist(m_contesto, "Bussata", &specifica, nullptr, proprieta);
+    pa_proplist_free(proprieta);
+    if (!m_flusso) {
+        Annuncia(false);
+        return;
+    }
+    pa_stream_set_state_callback(m_flusso, &UscitaPulse::CambioFlusso, this);
+    pa_stream_set_write_callback(m_flusso, &UscitaPulse::Spazio, this);
+    const uint32_t nessuno = static_cast<uint32_t>(-1);
+    const pa_buffer_attr buffer{nessuno,
+                                static_cast<uint32_t>(pa_usec_to_bytes(kLatenzaUs, &specifica)),
+                                nessuno, nessuno, nessuno};
+    if (pa_stream_connect_playback(m_flusso, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                   nullptr) < 0) {
+        ChiudiFlusso();
+        Annuncia(false);
+    }
+}
+
+void UscitaPulse::ChiudiFlusso() {
+    if (m_svuota) {
+        pa_operation_cancel(m_svuota);
+        pa_operation_unref(m_svuota);
+        m_svuota = nullptr;
+    }
+    if (!m_flusso)
+        return;
+    pa_stream_set_state_callback(m_flusso, nullptr, nullptr);
+    pa_stream_set_write_callback(m_flusso, nullptr, nullptr);
+    if (PA_STREAM_IS_GOOD(pa_stream_get_state(m_flusso)))
+        pa_stream_disconnect(m_flusso);
+    pa_stream_unref(m_flusso);
+    m_flusso = nullptr;
+}
+
+void UscitaPulse::ChiudiContesto() {
+    if (!m_contesto)
+        return;
+    ChiudiFlusso();
+    pa_context_set_state_callback(m_contesto, nullptr, nullptr);
+    pa_context_disconnect(m_contesto);
+    pa_context_unref(m_contesto);
+    m_contesto = nullptr;
+}
+
+void UscitaPulse::Annuncia(bool sentita, int ritardoMs) {
+    if (!m_attesa)
+        return;
+    m_attesa = false;
+    const unsigned giro = m_giro;
+    // The sound's last samples are still on their way out: the knock has been heard once
+    // they have, and the stream stays open until then so that nothing cuts them.
+    QMetaObject::invokeMethod(
+        this,
+        [this, giro, sentita, ritardoMs] {
+            if (ritardoMs > 0)
+                QTimer::singleShot(ritardoMs, this,
+                                   [this, giro, sentita] { Concludi(giro, sentita); });
+            else
+                Concludi(giro, sentita);
+        },
+        Qt::QueuedConnection);
+}
+
+void UscitaPulse::Concludi(unsigned giro, bool sentita) {
+    {
+        const Blocco blocco(m_ciclo);
+        if (giro != m_giro)
+            return;
+        ChiudiFlusso();
+    }
+    emit Finita(sentita);
+}
+
+void UscitaPulse::Scrivi(std::size_t spazio) {
+    const qsizetype resto = m_onda.dati.size() - m_scritti;
+    if (resto <= 0 || m_svuota)
+        return;
+    const qsizetype quanti = std::min<qsizetype>(resto, static_cast<qsizetype>(spazio));
+    if (quanti > 0 &&
+        pa_stream_write(m_flusso, m_onda.dati.constData() + m_scritti, static_cast<size_t>(quanti),
+                        nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+        Annuncia(false);
+        return;
+    }
+    m_scritti += quanti;
+    if (m_scritti == m_onda.dati.size())
+        m_svuota = pa_stream_drain(m_flusso, &UscitaPulse::Svuotato, this);
+}
+
+void UscitaPulse::CambioContesto(pa_context* contesto, void* io) {
+    auto* uscita = static_cast<UscitaPulse*>(io);
+    switch (pa_context_get_state(contesto)) {
+    case PA_CONTEXT_READY:
+        if (uscita->m_attesa && !uscita->m_flusso)
+            uscita->ApriFlusso();
+        break;
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+        uscita->Annuncia(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void UscitaPulse::CambioFlusso(pa_stream* flusso, void* io) {
+    if (pa_stream_get_state(flusso) == PA_STREAM_FAILED)
+        static_cast<UscitaPulse*>(io)->Annuncia(false);
+}
+
+void UscitaPulse::Spazio(pa_stream*, std::size_t byte, void* io) {
+    static_cast<UscitaPulse*>(io)->Scrivi(byte);
+}
+
+void UscitaPulse::Svuotato(pa_stream* flusso, int riuscito, void* io) {
+    auto* uscita = static_cast<UscitaPulse*>(io);
+    if (uscita->m_svuota) {
+        pa_operation_unref(uscita->m_svuota);
+        uscita->m_svuota = nullptr;
+    }
+    if (!riuscito) {
+        uscita->Annuncia(false);
+        return;
+    }
+    // How long the server's output still holds the last samples.
+    if (pa_operation* tempi = pa_stream_update_timing_info(flusso, &UscitaPulse::Tempi, io))
+        pa_operation_unref(tempi);
+    else
+        uscita->Annuncia(true);
+}
+
+void UscitaPulse::Tempi(pa_stream* flusso, int riuscito, void* io) {
+    pa_usec_t latenza = 0;
+    int negativa = 0;
+    if (!riuscito || pa_stream_get_latency(flusso, &latenza, &negativa) < 0 || negativa)
+        latenza = 0;
+    static_cast<UscitaPulse*>(io)->Annuncia(true, static_cast<int>((latenza + 999) / 1000));
+}
