@@ -67,7 +67,6 @@ Bussata::Esito Bussata::Fine(Esito esito) {
     if (esito == Esito::Bip)
         QApplication::beep();
     m_ultima = esito;
-    emit Suonata(esito);
     return esito;
 }
 

@@ -19,14 +19,11 @@ class Bussata : public QObject {
 
     explicit Bussata(QString file, QObject* parent = nullptr);
     // Returns when the sound has been heard. A server that takes the sound and never plays
-    // it is given the sound's length and a second more, then the knock beeps.
+    // it is given the sound's length and two seconds more, then the knock beeps.
     Esito Suona();
     // The window is closing: the knock playing now ends, and no other plays.
     void Interrompi();
     Esito Ultima() const { return m_ultima; }
-
-  signals:
-    void Suonata(Bussata::Esito esito);
 
   private:
     Esito Fine(Esito esito);

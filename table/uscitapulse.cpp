@@ -61,14 +61,11 @@ UscitaPulse::~UscitaPulse() {
 void UscitaPulse::Avvia(const Onda& onda) {
     if (!m_ciclo) {
         m_ciclo = pa_threaded_mainloop_new();
-        if (!m_ciclo) {
-            QTimer::singleShot(0, this, [this] { emit Finita(false); });
-            return;
-        }
-        pa_threaded_mainloop_set_name(m_ciclo, "galbirola-suono");
-        if (pa_threaded_mainloop_start(m_ciclo) < 0) {
+        if (m_ciclo && pa_threaded_mainloop_start(m_ciclo) < 0) {
             pa_threaded_mainloop_free(m_ciclo);
             m_ciclo = nullptr;
+        }
+        if (!m_ciclo) {
             QTimer::singleShot(0, this, [this] { emit Finita(false); });
             return;
         }
