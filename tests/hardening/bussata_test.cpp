@@ -1,6 +1,6 @@
 #include "banco.h"
 
-#include "table/bussata.h"
+#include "table/sound/bussata.h"
 
 #include <QElapsedTimer>
 #include <QFile>

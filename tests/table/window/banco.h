@@ -3,9 +3,9 @@
 #include "cards/ctlpilacarte.h"
 #include "platform/casuale.h"
 #include "platform/orologio.h"
-#include "table/dialoghi.h"
-#include "table/frmgalbirola.h"
 #include "table/tavolo.h"
+#include "table/window/dialoghi.h"
+#include "table/window/frmgalbirola.h"
 #include "widgets/imgbtn.h"
 #include "widgets/twips.h"
 

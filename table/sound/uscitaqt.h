@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/uscitasuono.h"
+#include "table/sound/uscitasuono.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "table/disposizione.h"
 #include "table/interfacciatavolo.h"
-#include "table/superficie.h"
+#include "table/window/disposizione.h"
+#include "table/window/superficie.h"
 
 #include <QPointer>
 

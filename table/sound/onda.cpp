@@ -1,4 +1,4 @@
-#include "table/onda.h"
+#include "table/sound/onda.h"
 
 #include <QFile>
 #include <QtEndian>

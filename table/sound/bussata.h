@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/onda.h"
+#include "table/sound/onda.h"
 
 #include <QObject>
 #include <QPointer>

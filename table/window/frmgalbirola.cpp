@@ -1,13 +1,13 @@
-#include "table/frmgalbirola.h"
+#include "table/window/frmgalbirola.h"
 
 #include "cards/ctlmazzocarte.h"
 #include "cards/ctlpilacarte.h"
 #include "platform/orologio.h"
-#include "table/accessibile.h"
-#include "table/bussata.h"
-#include "table/dialoghi.h"
-#include "table/tastiera.h"
+#include "table/access/accessibile.h"
+#include "table/access/tastiera.h"
+#include "table/sound/bussata.h"
 #include "table/tavolo.h"
+#include "table/window/dialoghi.h"
 #include "widgets/imgbtn.h"
 #include "widgets/twips.h"
 

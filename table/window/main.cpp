@@ -1,4 +1,4 @@
-#include "table/frmgalbirola.h"
+#include "table/window/frmgalbirola.h"
 
 #include <QApplication>
 

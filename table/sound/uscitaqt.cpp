@@ -1,4 +1,4 @@
-#include "table/uscitaqt.h"
+#include "table/sound/uscitaqt.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>

@@ -1,4 +1,4 @@
-#include "table/regole.h"
+#include "table/window/regole.h"
 
 namespace regole {
 

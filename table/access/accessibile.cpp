@@ -1,10 +1,10 @@
-#include "table/accessibile.h"
+#include "table/access/accessibile.h"
 
 #include "cards/ctlmazzocarte.h"
 #include "cards/ctlpilacarte.h"
-#include "table/descrizioni.h"
-#include "table/frmgalbirola.h"
 #include "table/tavolo.h"
+#include "table/window/descrizioni.h"
+#include "table/window/frmgalbirola.h"
 #include "widgets/imgbtn.h"
 #include "widgets/twips.h"
 

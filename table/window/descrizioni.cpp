@@ -1,4 +1,4 @@
-#include "table/descrizioni.h"
+#include "table/window/descrizioni.h"
 
 #include "table/tavolo.h"
 

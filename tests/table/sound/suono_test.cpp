@@ -1,4 +1,4 @@
-#include "table/bussata.h"
+#include "table/sound/bussata.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,15 +1,15 @@
-#include "table/bussata.h"
+#include "table/sound/bussata.h"
 
-#include "table/uscitasuono.h"
+#include "table/sound/uscitasuono.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
 
 #ifdef GALBIROLA_PULSE
-#include "table/uscitapulse.h"
+#include "table/sound/uscitapulse.h"
 #else
-#include "table/uscitaqt.h"
+#include "table/sound/uscitaqt.h"
 #endif
 
 namespace {

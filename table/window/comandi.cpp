@@ -1,11 +1,11 @@
 // The table window's own commands, apart from the game: a new tournament, the rules,
 // leaving, the menu that offers them, and the table read out in tooltips.
 #include "cards/ctlpilacarte.h"
-#include "table/descrizioni.h"
-#include "table/dialoghi.h"
-#include "table/frmgalbirola.h"
-#include "table/regole.h"
 #include "table/tavolo.h"
+#include "table/window/descrizioni.h"
+#include "table/window/dialoghi.h"
+#include "table/window/frmgalbirola.h"
+#include "table/window/regole.h"
 #include "widgets/twips.h"
 
 #include <QAction>

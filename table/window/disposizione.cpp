@@ -1,8 +1,8 @@
-#include "table/disposizione.h"
+#include "table/window/disposizione.h"
 
 #include "cards/ctlmazzocarte.h"
 #include "cards/ctlpilacarte.h"
-#include "table/superficie.h"
+#include "table/window/superficie.h"
 #include "widgets/imgbtn.h"
 #include "widgets/twips.h"
 

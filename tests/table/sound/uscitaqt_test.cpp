@@ -1,5 +1,5 @@
-#include "table/onda.h"
-#include "table/uscitaqt.h"
+#include "table/sound/onda.h"
+#include "table/sound/uscitaqt.h"
 
 #include <QElapsedTimer>
 #include <QTest>

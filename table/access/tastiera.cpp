@@ -1,8 +1,8 @@
-#include "table/tastiera.h"
+#include "table/access/tastiera.h"
 
 #include "cards/ctlpilacarte.h"
-#include "table/frmgalbirola.h"
 #include "table/tavolo.h"
+#include "table/window/frmgalbirola.h"
 #include "widgets/fuoco.h"
 #include "widgets/imgbtn.h"
 

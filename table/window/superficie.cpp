@@ -1,4 +1,4 @@
-#include "table/superficie.h"
+#include "table/window/superficie.h"
 
 #include "widgets/twips.h"
 

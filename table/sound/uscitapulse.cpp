@@ -1,4 +1,4 @@
-#include "table/uscitapulse.h"
+#include "table/sound/uscitapulse.h"
 
 #include <QTimer>
 

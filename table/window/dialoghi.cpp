@@ -1,4 +1,4 @@
-#include "table/dialoghi.h"
+#include "table/window/dialoghi.h"
 
 #include <QAbstractButton>
 #include <QApplication>

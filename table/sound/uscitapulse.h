@@ -1,7 +1,7 @@
 #pragma once
 
-#include "table/onda.h"
-#include "table/uscitasuono.h"
+#include "table/sound/onda.h"
+#include "table/sound/uscitasuono.h"
 
 struct pa_context;
 struct pa_operation;
