@@ -6,8 +6,6 @@
 
 #include <QCursor>
 #include <QFontMetrics>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -315,65 +313,6 @@ void ImgBtn::Disponi() {
     update();
 }
 
-void ImgBtn::ImpostaPredefiniti() {
-    setGradino(50);
-    m_altezzaImmagine = 480;
-    m_larghezzaImmagine = 480;
-    m_stretch = true;
-}
-
-void ImgBtn::ScriviProprieta(Proprieta& bag) const {
-    bag.Scrivi(QStringLiteral("PictureUp"), PictureUp(), Immagine());
-    bag.Scrivi(QStringLiteral("PictureDown"), PictureDown(), Immagine());
-    bag.Scrivi(QStringLiteral("PictureDisabled"), PictureDisabled(), Immagine());
-    bag.Scrivi(QStringLiteral("Stretch"), m_stretch, true);
-    bag.Scrivi(QStringLiteral("Gradino"), m_gradino, std::int16_t{50});
-    bag.Scrivi(QStringLiteral("Caption"), m_caption, QString());
-    bag.Scrivi(QStringLiteral("TextColor"), m_textColor, Colore{Colore::kTestoPulsante});
-    bag.Scrivi(QStringLiteral("Font"), m_font, FontDellOspite());
-    bag.Scrivi(QStringLiteral("BackColor"), m_backColor, Colore{Colore::kFacciaPulsante});
-    bag.Scrivi(QStringLiteral("BackStyle"), m_backStyle, std::int16_t{0});
-    bag.Scrivi(QStringLiteral("TextPosition"), m_textPosition, std::int16_t{0});
-    bag.Scrivi(QStringLiteral("StrokeType"), m_strokeType, std::int16_t{0});
-    bag.Scrivi(QStringLiteral("Value"), m_value, false);
-    bag.Scrivi(QStringLiteral("MouseIcon"), m_mouseIcon, std::nullopt);
-    bag.Scrivi(QStringLiteral("MousePointer"), m_mousePointer, std::int16_t{0});
-    bag.Scrivi(QStringLiteral("Enabled"), m_image1Enabled, true);
-    bag.Scrivi(QStringLiteral("ToolTip"), m_toolTipImage1, QString());
-}
-
-void ImgBtn::LeggiProprieta(const Proprieta& bag) {
-    setPictureUp(bag.LeggiImmagine(QStringLiteral("PictureUp"), Immagine()));
-    setPictureDown(bag.LeggiImmagine(QStringLiteral("PictureDown"), Immagine()));
-    setPictureDisabled(bag.LeggiImmagine(QStringLiteral("PictureDisabled"), Immagine()));
-    m_stretch = bag.LeggiBool(QStringLiteral("Stretch"), true);
-    m_gradino = bag.LeggiInt16(QStringLiteral("Gradino"), 50);
-    m_caption = bag.LeggiStringa(QStringLiteral("Caption"), QString());
-    setAccessibleName(m_caption);
-    m_textColor = bag.LeggiColore(QStringLiteral("TextColor"), Colore{Colore::kTestoPulsante});
-    m_font = bag.LeggiCarattere(QStringLiteral("Font"), FontDellOspite());
-    m_backColor = bag.LeggiColore(QStringLiteral("BackColor"), Colore{Colore::kFacciaPulsante});
-    const std::int16_t stile = bag.LeggiInt16(QStringLiteral("BackStyle"), 0);
-    if (stile != 0 && stile != 1)
-        throw std::invalid_argument("BackStyle is 0 (transparent) or 1 (opaque)");
-    m_backStyle = stile;
-    m_textPosition = bag.LeggiInt32(QStringLiteral("TextPosition"), 0);
-    m_strokeType = bag.LeggiInt32(QStringLiteral("StrokeType"), 0);
-    m_value = bag.LeggiBool(QStringLiteral("Value"), false);
-    m_mouseIcon = bag.LeggiImmagine(QStringLiteral("MouseIcon"), Immagine());
-    m_mousePointer = bag.LeggiInt16(QStringLiteral("MousePointer"), 0);
-    AggiornaPuntatore();
-    m_image1Enabled = bag.LeggiBool(QStringLiteral("Enabled"), true);
-    m_toolTipImage1 = bag.LeggiStringa(QStringLiteral("ToolTip"), QString());
-    m_toolTipLabel1 = bag.LeggiStringa(QStringLiteral("ToolTip"), QString());
-    m_toolTipOspite = bag.LeggiStringa(QStringLiteral("ToolTip"), QString());
-    AggiornaSuggerimento();
-    if (m_image1Enabled)
-        Ridisegna(false);
-    else
-        MettiInImage1(m_imageDisabled);
-}
-
 void ImgBtn::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (m_backStyle == 1)
@@ -402,102 +341,4 @@ void ImgBtn::resizeEvent(QResizeEvent*) {
 
 void ImgBtn::showEvent(QShowEvent*) {
     Disponi();
-}
-
-namespace {
-
-int codiceTasti(Qt::KeyboardModifiers m) {
-    return (m.testFlag(Qt::ShiftModifier) ? 1 : 0) | (m.testFlag(Qt::ControlModifier) ? 2 : 0) |
-           (m.testFlag(Qt::AltModifier) ? 4 : 0);
-}
-
-// Left, right and middle are 1, 2 and 4 in Qt as in the button codes the events carry.
-int codicePulsanti(Qt::MouseButtons b) {
-    return static_cast<int>(b.toInt() & 7);
-}
-
-} // namespace
-
-ImgBtn::Elemento ImgBtn::ElementoSotto(const QMouseEvent* evento) const {
-    const QPointF twip = evento->position() * kTwipPerPixel;
-    if (QRectF(m_label1).contains(twip))
-        return Elemento::Etichetta;
-    if (m_image1Enabled && QRectF(m_image1).contains(twip))
-        return Elemento::Immagine;
-    return Elemento::Superficie;
-}
-
-QPointF ImgBtn::Posizione(const QMouseEvent* evento, Elemento elemento) const {
-    QPointF twip = evento->position() * kTwipPerPixel;
-    if (elemento == Elemento::Etichetta)
-        twip -= m_label1.topLeft();
-    else if (elemento == Elemento::Immagine)
-        twip -= m_image1.topLeft();
-    return twip;
-}
-
-// Qt's implicit grab keeps the moves and the release coming here after a press, wherever
-// the pointer goes; the element that took the press stays the one the positions refer to.
-void ImgBtn::mousePressEvent(QMouseEvent* evento) {
-    if (!m_image1Enabled)
-        return;
-    m_presa = ElementoSotto(evento);
-    const QPointF p = Posizione(evento, m_presa);
-    Ridisegna(true);
-    emit MouseDown(codicePulsanti(evento->button()), codiceTasti(evento->modifiers()),
-                   static_cast<float>(p.x()), static_cast<float>(p.y()));
-    m_fuori = false;
-}
-
-void ImgBtn::mouseMoveEvent(QMouseEvent* evento) {
-    if (codicePulsanti(evento->buttons()) == 0 || !m_image1Enabled)
-        return;
-    const QPointF p = Posizione(evento, m_presa);
-    const double W = m_dimensione.width();
-    const double H = m_dimensione.height();
-    if (m_fuori) {
-        if (0 < p.x() && p.x() < W && 0 < p.y() && p.y() < H) {
-            m_fuori = false;
-            Ridisegna(true);
-        }
-    } else if (p.x() > W || p.x() < 0 || p.y() > H || p.y() < 0) {
-        m_fuori = true;
-        Ridisegna(false);
-    }
-}
-
-void ImgBtn::mouseReleaseEvent(QMouseEvent* evento) {
-    if (!m_image1Enabled)
-        return;
-    const QPointF p = Posizione(evento, m_presa);
-    if (m_strokeType == 1 && !m_fuori)
-        m_value = !m_value;
-    Ridisegna(false);
-    if (!m_fuori) {
-        const int pulsante = codicePulsanti(evento->button());
-        const int tasti = codiceTasti(evento->modifiers());
-        emit MouseUp(pulsante, tasti, static_cast<float>(p.x()), static_cast<float>(p.y()));
-        emit Click();
-    }
-}
-
-void ImgBtn::Premi() {
-    if (!m_image1Enabled)
-        return;
-    if (m_strokeType == 1)
-        m_value = !m_value;
-    Ridisegna(false);
-    emit Click();
-}
-
-void ImgBtn::keyPressEvent(QKeyEvent* evento) {
-    const int tasto = evento->key();
-    if (tasto != Qt::Key_Space && tasto != Qt::Key_Return && tasto != Qt::Key_Enter) {
-        QWidget::keyPressEvent(evento);
-        return;
-    }
-    evento->accept();
-    fuoco::TastieraUsata(*this);
-    if (!evento->isAutoRepeat())
-        Premi();
 }
