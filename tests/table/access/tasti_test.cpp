@@ -81,12 +81,19 @@ TEST(Tasti, EachKeyActsOnceOnTheTableAndTheFocusFollowsTheGame) {
         {Qt::Key_Return, nulla, true, "Carte fuoco CmdCarte segni bussa 6",
          "Return held on a card with nothing marked knocks once"},
     };
+    std::string durante; // the focus while the computers play, as their lamps change
+    QObject::connect(&b.finestra, &Superficie::ElementoCambiato, [&] {
+        if (durante.empty() && b.T().Occupato() && b.T().FaseCorrente() == Fase::Nessuna &&
+            QApplication::focusWidget() != &b.finestra)
+            durante = Stato(b);
+    });
     ASSERT_EQ(Stato(b), "Torneo fuoco TxtNome segni");
     for (const auto& p : passi) {
         Premi(b, p.tasto | p.con, p.tenuto);
         ASSERT_EQ(Stato(b), p.atteso) << p.cosa;
     }
     EXPECT_EQ(b.dialoghi.messaggi.filter("Mossa Illegale|").size(), 1);
+    EXPECT_EQ(durante, "") << "while the computers play the window itself has the focus";
 }
 
 // The real boxes, answered as a player does: the new tournament's question by the script,
