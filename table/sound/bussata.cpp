@@ -19,6 +19,8 @@ constexpr int kGuardiaMs = 2000;
 
 } // namespace
 
+void (*Bussata::Bip)() = &QApplication::beep;
+
 Bussata::Bussata(QString file, QObject* parent) : QObject(parent), m_file(std::move(file)) {}
 
 Bussata::Esito Bussata::Suona() {
@@ -65,7 +67,7 @@ Bussata::Esito Bussata::Suona() {
 
 Bussata::Esito Bussata::Fine(Esito esito) {
     if (esito == Esito::Bip)
-        QApplication::beep();
+        Bip();
     m_ultima = esito;
     return esito;
 }

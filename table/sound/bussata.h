@@ -24,6 +24,8 @@ class Bussata : public QObject {
     // The window is closing: the knock playing now ends, and no other plays.
     void Interrompi();
     Esito Ultima() const { return m_ultima; }
+    // The desktop's beep, the one place the program beeps; a test puts its own ear here.
+    static void (*Bip)();
 
   private:
     Esito Fine(Esito esito);

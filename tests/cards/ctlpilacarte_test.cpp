@@ -1,7 +1,6 @@
 #include "cards/ctlmazzocarte.h"
 #include "cards/ctlpilacarte.h"
 
-#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -15,7 +14,6 @@ namespace {
 // Controls are rendered alone over the table green, so anything they leave unpainted shows.
 const QColor kVerde(0, 128, 0);
 const QColor kBianco(255, 255, 255);
-const QColor kSelezione(192, 192, 255);
 
 QImage Rendi(QWidget& w, qreal rapporto = 1) {
     QImage img(w.size() * rapporto, QImage::Format_ARGB32_Premultiplied);
@@ -34,44 +32,11 @@ int Conta(const QImage& img, const QRect& r, const QColor& colore) {
     return n;
 }
 
-// Pictures drawn in order on a white body of this size.
-QImage SuBianco(QSize dimensione, std::initializer_list<std::pair<const Disegno&, QRectF>> parti) {
-    QImage img(dimensione, QImage::Format_ARGB32_Premultiplied);
-    img.fill(kBianco);
-    QPainter p(&img);
-    for (const auto& [disegno, dove] : parti)
-        disegno.Disegna(p, dove);
-    return img;
-}
-
 struct Vista : ::testing::Test {
     CtlMazzoCarte mazzo;
     CtlPilaCarte vista;
     void SetUp() override { vista.ImpostaMazzo(&mazzo); }
 };
-
-// Pixels at zoom 100: the middle left pip and the mark of a figure.
-const QRect kSlot1(8, 76, 40, 55);
-const QRect kMarchio(4, 4, 40, 55);
-
-TEST(CtlMazzoCarte, KeepsItsSizeAndShowsOnlyTheDeckPicture) {
-    CtlMazzoCarte mazzo;
-    mazzo.resize(300, 400);
-    EXPECT_EQ(mazzo.size(), QSize(26, 36)); // 397 x 547 twips
-    QImage atteso(mazzo.size(), QImage::Format_ARGB32_Premultiplied);
-    atteso.fill(kVerde);
-    QPainter(&atteso).drawImage(0, 0, mazzo.Arte()->Mazzo->Resa(QSize(26, 36), 1));
-    EXPECT_EQ(Rendi(mazzo), atteso);
-    EXPECT_EQ(&mazzo.ImgLstSemi(3), &CtlMazzoCarte().ImgLstSemi(3)); // one shared artwork
-}
-
-TEST(CtlPilaCarte, SizeFollowsTheZoomAndNotTheHost) {
-    CtlPilaCarte v;
-    EXPECT_EQ(v.size(), QSize(120, 200));
-    v.SetZoom(40);
-    v.setGeometry(10, 20, 300, 5);
-    EXPECT_EQ(v.geometry(), QRect(10, 20, 48, 80));
-}
 
 TEST_F(Vista, ClickOnlyInsideTheBackArea) {
     vista.show();
@@ -105,23 +70,6 @@ TEST_F(Vista, ClickOnlyInsideTheBackArea) {
     EXPECT_EQ(click.count(), 1);
 }
 
-TEST_F(Vista, FaceUpShowsPipsOnTheWhiteBodyAndTheSelectionAroundThem) {
-    EXPECT_EQ(vista.accessibleName(), "Nessuna carta");
-    vista.SettaCarta("Denari", 3);
-    QImage img = Rendi(vista);
-    // The bottom middle pip, where no other slot reaches, is the Denari picture.
-    EXPECT_EQ(img.copy(QRect(48, 104, 24, 55)),
-              SuBianco({40, 55}, {{mazzo.ImgLstSemi(2), {0, 0, 40, 55}}}).copy(8, 0, 24, 55));
-    EXPECT_EQ(Conta(img, kMarchio, kBianco), 40 * 55); // no mark, no figure
-    EXPECT_EQ(img.pixelColor(118, 100), kVerde);       // the body stops short of the edge
-
-    vista.SetSelezionata(true);
-    img = Rendi(vista);
-    EXPECT_EQ(Conta(img, kSlot1, kBianco), 0);
-    EXPECT_GT(Conta(img, kSlot1, kSelezione), 0);
-    EXPECT_EQ(img.pixelColor(60, 150), kSelezione);
-}
-
 // Every card of the deck face up: a number card shows as many pips as its value, a figure
 // its own picture, the same in every suit, under the mark of its suit.
 TEST_F(Vista, EveryCardFaceUpShowsItsPipsOrItsFigure) {
@@ -151,35 +99,6 @@ TEST_F(Vista, EveryCardFaceUpShowsItsPipsOrItsFigure) {
     }
     EXPECT_TRUE(figure[8] != figure[9] && figure[9] != figure[10] && figure[8] != figure[10])
         << "Fante, Cavallo and Re must be three different figures";
-}
-
-TEST_F(Vista, FigureCarriesTheSuitMarkInItsCorner) {
-    vista.SettaCarta("Spade", 9);
-    const QImage spade = Rendi(vista);
-    vista.SettaCarta("Coppe", 9);
-    const QImage atteso = SuBianco(
-        {120, 200}, {{mazzo.ImgCavallo(), {12, 16, 96, 170}}, {mazzo.ImgLstSemi(3), kMarchio}});
-    EXPECT_EQ(spade.copy(kMarchio), atteso.copy(kMarchio));
-    EXPECT_NE(Rendi(vista).copy(kMarchio), spade.copy(kMarchio));
-}
-
-TEST_F(Vista, BackCoversTheWholeFaceAndTurnsUpTheSameCard) {
-    vista.SetCoperta(true);
-    vista.SettaCarta("Coppe", 7);
-    const QImage sette = Rendi(vista);
-    EXPECT_EQ(sette.copy(4, 4, 109, 189),
-              SuBianco({109, 189}, {{mazzo.ImgSfondo(), {0, 0, 109, 189}}}));
-    vista.SettaCarta("Spade", 10);
-    EXPECT_EQ(Rendi(vista), sette);
-    vista.SetSelezionata(true);
-    const QImage re = Rendi(vista);
-    EXPECT_EQ(re.pixelColor(60, 2), kSelezione); // only in the margin around the back
-    EXPECT_EQ(re.copy(QRect(10, 10, 90, 170)), sette.copy(QRect(10, 10, 90, 170)));
-
-    EXPECT_EQ(vista.accessibleName(), "Carta coperta, selezionata");
-    vista.SetCoperta(false);
-    EXPECT_EQ(vista.accessibleName(), "Re di Spade, selezionata");
-    EXPECT_NE(Rendi(vista), re);
 }
 
 TEST_F(Vista, FollowsItsSlotAndOutlivesItSafely) {

@@ -55,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Casi, SuonoGuasto,
 TEST(Copia, TheHumansKnockBeepsAndTheHandEndsAtOnce) {
     if (qEnvironmentVariableIsEmpty("GALBIROLA_CASO_BUSSO"))
         GTEST_SKIP() << "runs in a copy of the program's folder";
+    static int bip = 0;
+    Bussata::Bip = [] { ++bip; };
     Banco b(3);
     Clicca(b.C().CmdTorneo);
     for (int passo = 0; passo < 200 && !b.T().Bussato(); ++passo) {
@@ -65,7 +67,9 @@ TEST(Copia, TheHumansKnockBeepsAndTheHandEndsAtOnce) {
         ASSERT_EQ(b.T().FaseCorrente(), Fase::Fatto);
         QElapsedTimer tempo;
         tempo.start();
+        const int prima = bip;
         Clicca(b.C().CmdFatto); // nothing marked: the human knocks
+        EXPECT_EQ(bip - prima, b.T().Bussato() ? 1 : 0) << "the knock was neither heard nor beeped";
         EXPECT_LT(tempo.elapsed(), 1000);
         EXPECT_NE(b.T().FaseCorrente(), Fase::Fatto);
     }

@@ -41,8 +41,7 @@ class OrologioVeloce : public Orologio {
 // a watchdog thread aborts when the event loop stops turning.
 class Scimmia : public QObject {
   public:
-    Scimmia(FrmGalbirola& f, std::uint32_t seme, int chiudiA = -1)
-        : m_f(f), m_rng(seme), m_seme(seme), m_chiudiA(chiudiA) {
+    Scimmia(FrmGalbirola& f, std::uint32_t seme) : m_f(f), m_rng(seme), m_seme(seme) {
         m_tempo.start();
         m_guardiano = std::thread([this] {
             while (m_sorveglia) {
@@ -68,8 +67,7 @@ class Scimmia : public QObject {
 
     std::string errore;
     int durantePause = 0, eventi = 0;
-    bool oltreIlTorneo = false;                // a tournament was created
-    bool chiusa = false, aMetaPartita = false; // closed, and while the game was busy
+    bool oltreIlTorneo = false; // a tournament was created
 
   private:
     void Passo() { // runs on until the loop has really ended
@@ -79,9 +77,7 @@ class Scimmia : public QObject {
         QMessageBox* box = ScatolaAperta();
         const bool basta = eventi >= kEventi || !errore.empty() ||
                            (t.FaseCorrente() == Fase::Nessuna && !t.Occupato() && !box);
-        if (basta && m_chiudiA >= 0 && !chiusa)
-            Chiudi(); // the tournament ended before the chosen moment
-        if (basta || chiusa) {
+        if (basta) {
             // No more input: answer what is open until the action in flight returns.
             if (!m_limite)
                 m_limite = m_tempo.elapsed() + kSilenzioMs;
@@ -91,7 +87,7 @@ class Scimmia : public QObject {
             } else if (m_tenuti != Qt::NoButton) {
                 Mouse(m_premuta ? m_premuta.data() : m_f.windowHandle(), m_ultimo,
                       QEvent::MouseButtonRelease, Qt::MouseButton(int(m_tenuti) & -int(m_tenuti)));
-            } else if (box && !chiusa) {
+            } else if (box) {
                 QTest::keyClick(box, Qt::Key_Escape);
             } else if (!t.Occupato()) {
                 m_finito = true;
@@ -105,12 +101,6 @@ class Scimmia : public QObject {
         }
         ++eventi;
         durantePause += !box && t.Occupato();
-        // The closing moment by the seed: at once, with a box open, or while the computers play.
-        const unsigned quando = m_seme % 3;
-        const bool adesso = quando == 0 || (quando == 1 && box) ||
-                            (quando == 2 && t.Occupato() && !box) || eventi >= kEventi - 1;
-        if (m_chiudiA >= 0 && eventi >= m_chiudiA && adesso)
-            return Chiudi();
         if (QMenu* menu = MenuDelTavolo())
             SulMenu(menu);
         else if (box && m_rng() % 10 < 6)
@@ -118,7 +108,7 @@ class Scimmia : public QObject {
         else
             SulTavolo();
         oltreIlTorneo |= t.FaseCorrente() != Fase::Torneo;
-        if (!chiusa && errore.empty())
+        if (errore.empty())
             if (const std::string e = ControllaFinestra(m_f); !e.empty())
                 errore = "seed " + std::to_string(m_seme) + ", event " + std::to_string(eventi) +
                          ": " + e;
@@ -210,17 +200,10 @@ class Scimmia : public QObject {
         qt_handleMouseEvent(w, QPointF(p), QPointF(w->mapToGlobal(p)), m_tenuti, bottone, tipo,
                             Qt::NoModifier, static_cast<int>(m_tempo.elapsed()) + 1);
     }
-    void Chiudi() { // as a window manager does
-        chiusa = true;
-        aMetaPartita = ScatolaAperta() || m_f.Logica().Occupato();
-        QCloseEvent chiusura;
-        QCoreApplication::sendEvent(m_f.windowHandle(), &chiusura);
-    }
 
     FrmGalbirola& m_f;
     std::mt19937 m_rng;
     std::uint32_t m_seme;
-    int m_chiudiA;
     bool m_finito = false;
     qint64 m_limite = 0;
     Qt::MouseButtons m_tenuti;
@@ -248,23 +231,5 @@ TEST_P(ScimmiaSulTavolo, RandomInputNeitherBreaksNorStopsTheGame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Semi, ScimmiaSulTavolo, ::testing::Range(0, kSemi));
-
-// Closed at a random moment of random play, the game ends its event loop by itself with 0.
-TEST(ScimmiaSulTavolo, ClosedAtARandomMomentTheGameEnds) {
-    int aMetaPartita = 0;
-    for (std::uint32_t seme = 2000; seme < 2003; ++seme) {
-        casuale::Sostituzione s(std::make_unique<CasualeFisso>(seme));
-        OrologioVeloce orologio;
-        FrmGalbirola f(ServiziTavolo{nullptr, &orologio, kScala, {}}); // the program's own end
-        f.show();
-        Scimmia scimmia(f, seme, 20 + static_cast<int>(std::mt19937(seme)() % (kEventi - 40)));
-        EXPECT_EQ(QApplication::exec(), 0);
-        EXPECT_EQ(scimmia.errore, "");
-        ASSERT_TRUE(scimmia.chiusa);
-        EXPECT_FALSE(f.Logica().Occupato() || ScatolaAperta());
-        aMetaPartita += scimmia.aMetaPartita;
-    }
-    EXPECT_GT(aMetaPartita, 0);
-}
 
 } // namespace

@@ -205,6 +205,32 @@ TEST_F(TavoloProva, WithTheHumanOutTheComputersPlayOnAndTheDealStillWaits) {
 
 namespace {
 
+// A whole tournament of seven seats, the human always taking the table's cards: every
+// computer counts only its turns of this hand, one a round, since the bar it sets for keeping
+// its own cards rises with that count and from its tenth turn it keeps them.
+TEST_F(TavoloProva, AcrossHandsEachComputerCountsOnlyThisHandsTurns) {
+    Torneo(7, 1);
+    int mano = 0, giri = 0;
+    while (ui.fase == Fase::Carte || ui.fase == Fase::Fatto) {
+        if (ui.fase == Fase::Carte) {
+            ++mano, giri = 0;
+            t.DaiCarte();
+            continue;
+        }
+        ++giri;
+        for (int s = 1; s < t.NumGiocatori(); ++s) {
+            const int turni = t.Giocatori(s)->Turni();
+            ASSERT_LE(turni, giri + 1) << "hand " << mano << ", round " << giri << ": seat " << s
+                                       << " counts the turns of an earlier hand and will knock "
+                                          "too early in a long hand";
+        }
+        for (int i = 0; i < 3; ++i)
+            t.ClickTavolo(i);
+        t.Fatto();
+    }
+    EXPECT_GT(mano, 10);
+}
+
 TEST_F(TavoloProva, InvariantsCatchACardThatAppearsTwice) {
     if (!kInvarianti)
         GTEST_SKIP() << "invariant checks are off in this build";

@@ -7,51 +7,6 @@
 
 namespace {
 
-// Saved, a button stores what differs from its defaults (the host's font is one) and always
-// its mouse icon; loaded from the text, every setting comes back, the picture of its state too.
-TEST(ProprietaBottone, SavedAsTextAButtonKeepsEverySettingAndOnlyThose) {
-    QWidget ospite;
-    auto* b = new ImgBtn(&ospite);
-    prova::ComeNelTavolo(*b);
-    Proprieta bag;
-    b->ScriviProprieta(bag);
-    EXPECT_EQ(bag.Chiavi(),
-              (QStringList{"PictureUp", "Caption", "Font", "BackColor", "BackStyle", "MouseIcon"}));
-    ospite.setFont(b->Font().Font());
-    Proprieta senzaFont;
-    b->ScriviProprieta(senzaFont);
-    EXPECT_FALSE(senzaFont.Contiene(QStringLiteral("Font")));
-    const Immagine giu = prova::Tinta(Qt::blue);
-    b->setPictureDown(giu);
-    b->setPictureDisabled(prova::Tinta(Qt::gray));
-    b->setStretch(false);
-    b->setGradino(-20);
-    b->setTextColor(Colore::Rgb(255, 255, 0));
-    b->setFont(Carattere{QStringLiteral("Liberation Serif"), 12, 400, true, true, false, 0});
-    b->setTextPosition(1);
-    b->setStrokeType(1);
-    b->setValue(true);
-    b->setMouseIcon(prova::Tinta(Qt::black, 32, 32));
-    b->setMousePointer(99);
-    b->setToolTip(QStringLiteral("Distribuisce le carte"));
-    bag = Proprieta();
-    b->ScriviProprieta(bag);
-
-    const QByteArray testo = QJsonDocument(bag.Json()).toJson();
-    auto* copia = new ImgBtn(&ospite);
-    copia->LeggiProprieta(Proprieta::DaJson(QJsonDocument::fromJson(testo).object()));
-    Proprieta ancora;
-    copia->ScriviProprieta(ancora);
-    EXPECT_EQ(ancora.Json(), bag.Json());
-    EXPECT_EQ(copia->toolTip(), QStringLiteral("Distribuisce le carte"));
-    EXPECT_EQ(copia->ImmagineMostrata(), giu); // a toggle saved while in
-    Proprieta spento;
-    spento.Scrivi(QStringLiteral("PictureUp"), prova::kPulsante, Immagine());
-    spento.Scrivi(QStringLiteral("Enabled"), false, true);
-    copia->LeggiProprieta(spento);
-    EXPECT_TRUE(copia->ImmagineMostrata().Vuota()); // disabled without a disabled picture
-}
-
 TEST(ProprietaBottone, BagWithOnlyThePictureInAnyCaseLoadsAPlainTransparentPushButton) {
     Proprieta bag;
     bag.Scrivi(QStringLiteral("pictureup"), prova::kPulsante, Immagine());

@@ -3,7 +3,6 @@
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -13,43 +12,6 @@
 #include <random>
 
 namespace {
-
-TEST(Finestra, OpensWithTheBacksThePanelAndOnlyCreaTorneo) {
-    Banco b;
-    EXPECT_EQ(b.finestra.windowTitle(), QStringLiteral("Galbirola 1.0 (12)"));
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(b.C().CtlPilaCarte0[i]->Coperta() && b.C().CtlPilaTavolo[i]->Coperta() &&
-                    b.C().CtlPilaCarte0[i]->isVisible() && b.C().CtlPilaTavolo[i]->isVisible());
-    EXPECT_FALSE(b.finestra.CtlPilaCarte1(0)->isVisible());
-    EXPECT_EQ(ControllaFinestra(b.finestra), "");
-    const QString nome = b.C().TxtNome->text();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\S+ [A-Z]\\.$")).match(nome).hasMatch())
-        << nome.toStdString();
-}
-
-// Created for 1 and for 6 opponents: every seat's small cards and lamp where they belong.
-TEST(Finestra, SetupPlacesTheSeatsCardsAndLamps) {
-    struct Caso {
-        int opzione;
-        std::vector<std::pair<int, QPoint>> carte, lampade; // twips
-    };
-    for (const Caso& k : {Caso{0,
-                               {{0, {1860, 60}}, {1, {2480, 180}}, {2, {3100, 300}}},
-                               {{0, {1860, 1260}}, {1, {4570, 3780}}}},
-                          Caso{5,
-                               {{8, {8020, 300}}, {9, {2400, 1460}}, {17, {8560, 1700}}},
-                               {{3, {2400, 2660}}, {6, {4570, 3780}}}}}) {
-        Banco b;
-        Clicca(b.C().OptAvversari[k.opzione]);
-        Clicca(b.C().CmdTorneo);
-        ASSERT_EQ(b.T().NumGiocatori(), k.opzione + 2);
-        EXPECT_EQ(ControllaFinestra(b.finestra), "");
-        for (const auto& [i, punto] : k.carte)
-            EXPECT_EQ(b.finestra.CtlPilaCarte1(i)->pos(), PixelDi(punto.x(), punto.y())) << i;
-        for (const auto& [s, punto] : k.lampade)
-            EXPECT_EQ(Elemento(b.finestra, "ImgGiocatore", s).twips.topLeft(), punto) << s;
-    }
-}
 
 class Torneo : public ::testing::TestWithParam<int> {};
 

@@ -102,25 +102,6 @@ TEST(NuovoTorneo, GivesBackTheStartedWindowKeepingNameAndOpponents) {
     QApplication::setCursorFlashTime(1000);
 }
 
-// With the same numbers again the second tournament of a run plays as the first: the
-// start-up's draws are made again, the same and no more.
-TEST(NuovoTorneo, TheSecondTournamentPlaysAsTheFirstFromTheSameNumbers) {
-    Banco b(12);
-    const std::uint64_t avvio = casuale::Fonte().Estratti();
-    Attiva(b.finestra);
-    const auto torneo = [&] {
-        b.dialoghi.messaggi.clear();
-        Gioca(b, true);
-        return s(b.dialoghi.messaggi.join('\n')) + '\n' + Fotografia(b.finestra);
-    };
-    const std::string primo = torneo();
-    ASSERT_TRUE(b.dialoghi.messaggi.endsWith("Galbirola|Fine del Torneo"));
-    casuale::Sostituzione ripetuti(std::make_unique<CasualeFisso>(12));
-    Premi(b.finestra, Qt::CTRL | Qt::Key_N);
-    EXPECT_EQ(casuale::Fonte().Estratti(), avvio) << "numbers the new start drew";
-    EXPECT_EQ(torneo(), primo);
-}
-
 // F2 while the computers play: the table stays whole until their turns are over, they draw
 // every number they would have drawn, and then the new start draws its own.
 TEST(NuovoTorneo, WhileTheComputersPlayItWaitsForTheirTurns) {
