@@ -176,9 +176,10 @@ TEST_F(Vista, BackCoversTheWholeFaceAndTurnsUpTheSameCard) {
     EXPECT_EQ(re.pixelColor(60, 2), kSelezione); // only in the margin around the back
     EXPECT_EQ(re.copy(QRect(10, 10, 90, 170)), sette.copy(QRect(10, 10, 90, 170)));
 
-    EXPECT_EQ(vista.accessibleName(), "Carta coperta, selezionata");
+    EXPECT_EQ(vista.NomeConSegno(), "Carta coperta, selezionata");
     vista.SetCoperta(false);
-    EXPECT_EQ(vista.accessibleName(), "Re di Spade, selezionata");
+    EXPECT_EQ(vista.NomeConSegno(), "Re di Spade, selezionata");
+    EXPECT_EQ(vista.accessibleName(), "Re di Spade"); // the mark is the check box's state
     EXPECT_NE(Rendi(vista), re);
 }
 
