@@ -1,5 +1,4 @@
-// The real table window with a fixed seed and the opener's pause cut to its first look, for
-// the screen reader's test: the same hand is dealt every time.
+// The real window with a fixed seed and a clock that ends the opener's pause: the same hand.
 #include "platform/casuale.h"
 #include "platform/orologio.h"
 #include "table/window/frmgalbirola.h"
