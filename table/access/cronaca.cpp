@@ -12,7 +12,7 @@
 namespace {
 
 // A screen reader may ask for an announcement's name a while after it was shown.
-constexpr std::size_t kAnnunciVivi = 8;
+constexpr std::size_t kAnnunciVivi = 32;
 
 } // namespace
 

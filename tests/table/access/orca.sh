@@ -87,7 +87,7 @@ premi() {
   detto "$m" | sed 's/^/    /' >>"$K/giocata.txt"
 }
 
-aspetta 1 "Screen reader on" 60
+aspetta 1 "Screen reader on" 120
 inizio=$(segno)
 GALBIROLA_SEME=${GALBIROLA_SEME:-7} QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$PROG" >"$K/game.log" 2>&1 &
 pids+=($!)
@@ -114,7 +114,7 @@ controlla "whose turn" "^'notification Tocca a te"
 controlla "a computer's turn" "^'notification Tocca ad? [A-Z]"
 controlla "the human's knock" "^'notification Bussi"
 controlla "the last round" "^'notification Ultimo giro"
-controlla "a ball lost" "^'notification [^']*perde una palla: ne restan?o? [a-z]+"
+controlla "a ball lost" "^'notification ([^']* perde|Perdi) una palla: ne restan?o? [a-z]+"
 controlla "the showdown's hands" "^'[^']+: [A-Z][a-z]+.* di (Bastoni|Coppe|Denari|Spade)[^']*; "
 if echo "$tutto" | grep -qE "^'(not )?checked\.?'"; then
   echo "FAIL: a bare state was spoken"; fallito=1

@@ -4,6 +4,7 @@
 #include "table/window/frmgalbirola.h"
 
 #include <QApplication>
+#include <QRadioButton>
 
 #include <cstdlib>
 
@@ -14,7 +15,10 @@ int main(int argc, char** argv) {
     casuale::Sostituzione sostituzione(
         std::make_unique<CasualeFisso>(seme ? std::strtoull(seme, nullptr, 10) : 7));
     OrologioSalto orologio;
-    FrmGalbirola finestra(ServiziTavolo{nullptr, &orologio, 0.3, {}});
+    FrmGalbirola finestra(ServiziTavolo{nullptr, &orologio, 1.0, {}});
+    // One opponent, at the game's own pace: a screen reader drops what it shows when more
+    // events wait for it than it can take (Orca: fifty).
+    finestra.Controlli().OptAvversari[0]->setChecked(true);
     finestra.show();
     return QApplication::exec();
 }
