@@ -13,6 +13,8 @@ pacchetti=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
   dbus-daemon dbus-bin at-spi2-core pulseaudio pulseaudio-utils
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-pyatspi python3-speechd
+  gir1.2-gtk-3.0 gir1.2-wnck-3.0 openbox
   desktop-file-utils appstream dpkg-dev lintian mandoc man-db
 )
 

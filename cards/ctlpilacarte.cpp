@@ -52,7 +52,7 @@ const QImage& Corpo(std::uint8_t zoom, bool selezionata, qreal rapporto) {
     return it->second;
 }
 
-QString NomeAccessibile(const Carta& c) {
+QString NomeAccessibile(const Carta& c, bool conSegno = true) {
     static const std::array<const char*, 11> valori = {
         "", "Asso", "Due", "Tre", "Quattro", "Cinque", "Sei", "Sette", "Fante", "Cavallo", "Re"};
     QString nome;
@@ -63,7 +63,7 @@ QString NomeAccessibile(const Carta& c) {
                    .arg(QLatin1String(valori[c.Valore()]), QString::fromStdString(c.Seme()));
     else
         nome = QStringLiteral("Nessuna carta");
-    if (c.Selezionata())
+    if (conSegno && c.Selezionata())
         nome += QStringLiteral(", selezionata");
     return nome;
 }
@@ -94,12 +94,17 @@ void CtlPilaCarte::Collega() {
 
 void CtlPilaCarte::Aggiorna() {
     // Screen readers hear every change of the name, so only real ones are made.
-    const QString nome = NomeAccessibile(*m_carta);
+    const QString nome = NomeCarta();
     if (nome != accessibleName())
         setAccessibleName(nome);
     if (m_carta->Selezionata() != m_segnata) {
         m_segnata = m_carta->Selezionata();
-        if (QAccessible::isActive()) {
+        if (QAccessible::isActive() && hasFocus()) {
+            // The card under the focus says itself and its new mark in one sentence; a bare
+            // change of state would be read as "checked" alone.
+            emit SegnoDetto(NomeCarta() + (m_segnata ? QStringLiteral(", segnata")
+                                                     : QStringLiteral(", non segnata")));
+        } else if (QAccessible::isActive()) {
             QAccessible::State cambiato;
             cambiato.checked = true;
             QAccessibleStateChangeEvent evento(this, cambiato);
@@ -107,6 +112,14 @@ void CtlPilaCarte::Aggiorna() {
         }
     }
     update();
+}
+
+QString CtlPilaCarte::NomeCarta() const {
+    return NomeAccessibile(*m_carta, false);
+}
+
+QString CtlPilaCarte::NomeConSegno() const {
+    return NomeAccessibile(*m_carta);
 }
 
 void CtlPilaCarte::Clicca() {

@@ -35,6 +35,11 @@ class CtlPilaCarte : public QWidget {
     void SetSelezionata(bool Stato);
     const std::string& Seme() const { return m_carta->Seme(); }
     std::uint8_t Valore() const { return m_carta->Valore(); }
+    // The card in words ("Re di Spade"), its accessible name: assistive technology reads the
+    // mark from the check box's state. With the mark ("Re di Spade, selezionata") for the
+    // pointer's tooltip.
+    QString NomeCarta() const;
+    QString NomeConSegno() const;
     // Exchanges the cards, not the flags, zoom or deck; a missing view throws
     // OggettoNonImpostato before anything changes.
     void SwapWith(CtlPilaCarte* Carta);
@@ -59,6 +64,9 @@ class CtlPilaCarte : public QWidget {
 
   signals:
     void Click();
+    // The mark changed under the focus: the card and its mark in words, for a screen reader
+    // to say ("Re di Spade, segnata").
+    void SegnoDetto(const QString& frase);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

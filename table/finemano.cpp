@@ -48,6 +48,13 @@ void Tavolo::FineMano() {
         lista[i].Posizione = static_cast<std::int16_t>(pari ? lista[i - 1].Posizione : i + 1);
     }
 
+    for (int s = 1; s <= n; ++s) {
+        if (m_palle[s] == 0)
+            continue;
+        const Carta* c = s < n ? &m_carte1[3 * s - 3] : &m_carte0[0];
+        const auto mano = Guarda(c, c + 1, c + 2);
+        Racconta(Accaduto::Tipo::Mostra, s, {mano.begin(), mano.end()});
+    }
     m_ui.Messaggio(kStileInformazione, std::nullopt, Classifica());
     PalleEUscite();
 }
@@ -95,6 +102,7 @@ void Tavolo::PalleEUscite() {
             m_ui.ImpostaPalla(seggio, k - 1, true);
         else
             m_ui.ImpostaEtichetta(seggio, m_nomi[seggio] + ": " + std::to_string(k));
+        Racconta(Accaduto::Tipo::Guadagna, seggio, {}, {}, k);
         m_ui.Messaggio(kStileInformazione, "Meraviglioso:", r.Nome + " ha guadagnato una palla!");
     }
 
@@ -111,13 +119,18 @@ void Tavolo::PalleEUscite() {
             m_ui.ImpostaEtichetta(seggio, m_nomi[seggio] + ": " + std::to_string(k));
         if (k == 3)
             m_ui.ImpostaEtichetta(seggio, m_nomi[seggio]);
+        Racconta(Accaduto::Tipo::Perde, seggio, {}, {}, k);
         if (k == 0) {
             m_ui.EtichettaGrigia(seggio);
             Accendi(seggio, Lampada::Uscito);
+            Racconta(Accaduto::Tipo::Uscita, seggio);
             m_ui.Messaggio(kStileInformazione,
                            "Attenzione:", m_nomi[seggio] + " è uscito dal torneo.");
             if (--m_giocatoriInGioco == 1) {
                 VerificaPalle();
+                for (int s = 1; s <= n; ++s)
+                    if (m_palle[s] > 0)
+                        Racconta(Accaduto::Tipo::Vince, s);
                 m_ui.Messaggio(kStileSemplice, std::nullopt, "Fine del Torneo");
                 return;
             }

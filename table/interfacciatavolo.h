@@ -2,8 +2,10 @@
 
 #include "players/clsgiocatore.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The table window's phase: which of the three command buttons is visible.
 enum class Fase {
@@ -24,6 +26,37 @@ enum class Lampada {
 // Message box styles.
 inline constexpr int kStileInformazione = 64; // OK button, information icon
 inline constexpr int kStileSemplice = 0;      // OK button, no icon
+
+// A card as the table's events name it: suit code 0..3 and value 1..10.
+struct CartaDetta {
+    int seme = -1;
+    std::uint8_t valore = 0;
+    bool operator==(const CartaDetta&) const = default;
+};
+
+// What happened at the table, as a sighted player notices it: said once by the game, worded
+// by whoever follows it. Seats are numbered as everywhere else.
+struct Accaduto {
+    enum class Tipo {
+        Mano,       // a new hand is dealt; seggio opens it
+        Turno,      // seggio's turn begins, the human's included
+        Apertura,   // the opener laid its three cards face up and drew three (prese)
+        Scambio,    // seggio took prese from the table and left lasciate there
+        Bussata,    // seggio knocked
+        UltimoGiro, // after the first knock every other seat plays once more
+        Mostra,     // seggio's hand at the showdown (prese)
+        Guadagna,   // seggio won a ball; palle is what it holds now
+        Perde,      // seggio lost a ball; palle is what is left
+        Uscita,     // seggio is out of the tournament
+        Vince,      // seggio won the tournament
+    };
+    Tipo tipo = Tipo::Turno;
+    int seggio = 0;
+    std::vector<CartaDetta> prese;
+    std::vector<CartaDetta> lasciate;
+    int palle = 0;
+    bool operator==(const Accaduto&) const = default;
+};
 
 // Everything the table's game logic asks of its surroundings. The window implements it
 // with widgets, dialogs and timers; the simulator and the tests with scripted answers.
@@ -51,6 +84,8 @@ class InterfacciaTavolo : public Attesa {
     virtual bool Domanda(const std::string& titolo, const std::string& testo) = 0;
     // Plays the knock sound to its end; seat is the knocker.
     virtual void Bussa(int seggio) = 0;
+    // What just happened, for a player who follows the game by ear; nothing by default.
+    virtual void Racconta(const Accaduto&) {}
     // Pausa(seconds) from Attesa: wait that long while the window stays alive.
 
     // A wait may end in cancellation (the window was closed): the window's implementation

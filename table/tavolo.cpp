@@ -6,6 +6,8 @@
 #include "players/valutamano.h"
 #include "table/invarianti.h"
 
+#include <algorithm>
+
 // Marks a game action as running for as long as it is in scope, so that a click that
 // arrives while a pause or a dialog lets the window's events through starts nothing.
 class Tavolo::Azione {
@@ -48,7 +50,34 @@ void Tavolo::Accendi(int seggio, Lampada stato) {
 }
 
 void Tavolo::SuonaBussata() {
+    Racconta(Accaduto::Tipo::Bussata, m_bussatore);
+    Racconta(Accaduto::Tipo::UltimoGiro, m_bussatore);
     m_ui.Bussa(m_bussatore);
+}
+
+void Tavolo::Racconta(Accaduto::Tipo tipo, int seggio, std::vector<CartaDetta> prese,
+                      std::vector<CartaDetta> lasciate, int palle) {
+    Accaduto a;
+    a.tipo = tipo;
+    a.seggio = seggio;
+    a.prese = std::move(prese);
+    a.lasciate = std::move(lasciate);
+    a.palle = palle;
+    m_ui.Racconta(a);
+}
+
+std::array<CartaDetta, 3> Tavolo::Guarda(const Carta* a, const Carta* b, const Carta* c) {
+    const auto detta = [](const Carta* x) { return CartaDetta{x->CodiceSeme(), x->Valore()}; };
+    return {detta(a), detta(b), detta(c)};
+}
+
+std::vector<CartaDetta> Tavolo::Nuove(const std::array<CartaDetta, 3>& prima,
+                                      const std::array<CartaDetta, 3>& dopo) {
+    std::vector<CartaDetta> nuove;
+    for (const CartaDetta& c : dopo)
+        if (std::find(prima.begin(), prima.end(), c) == prima.end())
+            nuove.push_back(c);
+    return nuove;
 }
 
 void Tavolo::PescaSu(Carta& carta) {
@@ -123,6 +152,7 @@ void Tavolo::DaiCarte() {
     m_mazzo->Mescola();
     m_bussato = false;
     m_turniMano = 0;
+    Racconta(Accaduto::Tipo::Mano, m_mazziere);
 
     for (int k = 1; k <= n - 1; ++k) {
         for (int j = 0; j < 3; ++j) {
@@ -147,6 +177,7 @@ void Tavolo::DaiCarte() {
 
     if (m_palle[n] > 0 && m_mazziere == n) {
         Accendi(n, Lampada::Turno);
+        Racconta(Accaduto::Tipo::Turno, n);
         if (m_ui.Domanda("Domanda:", "Vuoi bussare con queste carte?")) {
             for (auto& c : m_tavolo) {
                 PescaSu(c);
@@ -158,27 +189,32 @@ void Tavolo::DaiCarte() {
             Accendi(n, Lampada::Bussato);
         } else {
             // The dealt cards go face up on the table and the human takes three fresh ones.
+            const auto mano = Guarda(&m_carte0[0], &m_carte0[1], &m_carte0[2]);
             for (int j = 0; j < 3; ++j) {
                 m_tavolo[j].SettaCarta(m_carte0[j].CodiceSeme(), m_carte0[j].Valore());
                 PescaSu(m_carte0[j]);
                 m_tavolo[j].SetCoperta(false);
             }
+            Racconta(Accaduto::Tipo::Apertura, n, {}, {mano.begin(), mano.end()});
             Accendi(n, Lampada::Riposo);
         }
     } else {
         const int s = m_turno;
         Carta* mano[3] = {&m_carte1[3 * s - 3], &m_carte1[3 * s - 2], &m_carte1[3 * s - 1]};
         Accendi(s, Lampada::Turno);
+        Racconta(Accaduto::Tipo::Turno, s);
         PausaApertura();
         std::uint8_t tipo = 0, valore = 0;
         ValutaMano(*mano[0], *mano[1], *mano[2], tipo, valore);
         // The opener knocks on any tris or better, and on points above the bar.
         if (tipo < kTris && valore <= 2 * n + 14) {
+            const auto aperte = Guarda(mano[0], mano[1], mano[2]);
             for (int j = 0; j < 3; ++j) {
                 m_tavolo[j].SettaCarta(mano[j]->CodiceSeme(), mano[j]->Valore());
                 PescaSu(*mano[j]);
                 m_tavolo[j].SetCoperta(false);
             }
+            Racconta(Accaduto::Tipo::Apertura, s, {}, {aperte.begin(), aperte.end()});
             Accendi(s, Lampada::Riposo);
         } else {
             for (auto& c : m_tavolo) {
@@ -258,10 +294,17 @@ void Tavolo::ProssimoTurno() {
             }
             if (m_palle[s] > 0) {
                 Accendi(s, Lampada::Turno);
+                Racconta(Accaduto::Tipo::Turno, s);
                 ++m_turniMano;
+                const Carta* propria = &m_carte1[3 * s - 3];
+                const auto mano = Guarda(propria, propria + 1, propria + 2);
+                const auto banco = Guarda(&m_tavolo[0], &m_tavolo[1], &m_tavolo[2]);
                 const bool cambiato = m_giocatori[s]->GiocaTurno(m_ui);
                 VerificaCarte();
                 if (cambiato || m_bussato) {
+                    Racconta(Accaduto::Tipo::Scambio, s,
+                             Nuove(mano, Guarda(propria, propria + 1, propria + 2)),
+                             Nuove(banco, Guarda(&m_tavolo[0], &m_tavolo[1], &m_tavolo[2])));
                     Accendi(s, Lampada::Riposo);
                 } else {
                     m_bussato = true;
@@ -283,6 +326,7 @@ void Tavolo::ProssimoTurno() {
         FineMano();
         return;
     }
+    Racconta(Accaduto::Tipo::Turno, n);
     ImpostaFase(Fase::Fatto);
     Accendi(n, Lampada::Turno);
 }
@@ -324,6 +368,8 @@ void Tavolo::Fatto() {
     ImpostaFase(Fase::Nessuna);
     Accendi(n, Lampada::Riposo);
     ++m_turniMano;
+    const auto mano = Guarda(&m_carte0[0], &m_carte0[1], &m_carte0[2]);
+    const auto banco = Guarda(&m_tavolo[0], &m_tavolo[1], &m_tavolo[2]);
     if (segnate - proprie != 0) {
         // The first unmarked own card takes the lowest marked table card, and so on.
         for (int i = 0; i < 3; ++i) {
@@ -337,11 +383,16 @@ void Tavolo::Fatto() {
                 m_tavolo[j].SetSelezionata(false);
             }
         }
+        Racconta(Accaduto::Tipo::Scambio, n,
+                 Nuove(mano, Guarda(&m_carte0[0], &m_carte0[1], &m_carte0[2])),
+                 Nuove(banco, Guarda(&m_tavolo[0], &m_tavolo[1], &m_tavolo[2])));
     } else if (!m_bussato) {
         m_bussato = true;
         m_bussatore = m_turno;
         SuonaBussata();
         Accendi(n, Lampada::Bussato);
+    } else {
+        Racconta(Accaduto::Tipo::Scambio, n);
     }
     for (int i = 0; i < 3; ++i) {
         m_carte0[i].SetSelezionata(false);

@@ -99,6 +99,12 @@ class Tavolo {
     void FineMano();
     void Accendi(int seggio, Lampada stato);
     void SuonaBussata();
+    void Racconta(Accaduto::Tipo tipo, int seggio, std::vector<CartaDetta> prese = {},
+                  std::vector<CartaDetta> lasciate = {}, int palle = 0);
+    // What a move changed between two looks at three cards: the cards of dopo not in prima.
+    static std::vector<CartaDetta> Nuove(const std::array<CartaDetta, 3>& prima,
+                                         const std::array<CartaDetta, 3>& dopo);
+    static std::array<CartaDetta, 3> Guarda(const Carta* a, const Carta* b, const Carta* c);
     void ImpostaFase(Fase fase);
     void PescaSu(Carta& carta);
     std::string Classifica() const;

@@ -1,6 +1,7 @@
 // The table window's own commands, apart from the game: a new tournament, the rules,
 // leaving, the menu that offers them, and the table read out in tooltips.
 #include "cards/ctlpilacarte.h"
+#include "table/access/cronaca.h"
 #include "table/tavolo.h"
 #include "table/window/descrizioni.h"
 #include "table/window/dialoghi.h"
@@ -42,6 +43,8 @@ void FrmGalbirola::CreaComandi() {
                               &FrmGalbirola::ChiediNuovoTorneo));
     m_menu->addAction(comando(QStringLiteral("Regole del gioco"), {QKeySequence(Qt::Key_F1)},
                               &FrmGalbirola::MostraRegole));
+    m_menu->addAction(comando(QStringLiteral("Cronaca della mano"), {QKeySequence(Qt::Key_F3)},
+                              &FrmGalbirola::MostraCronaca));
     m_menu->addSeparator();
     m_menu->addAction(
         comando(QStringLiteral("Esci"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { close(); }));
@@ -135,6 +138,12 @@ void FrmGalbirola::MostraRegole() {
     m_regole->activateWindow();
 }
 
+// Over the table, without stopping the game: what happened in this hand and the one before.
+void FrmGalbirola::MostraCronaca() {
+    if (!m_chiusa && m_cronaca)
+        m_cronaca->Apri();
+}
+
 bool FrmGalbirola::event(QEvent* evento) {
     if (evento->type() != QEvent::ToolTip)
         return Superficie::event(evento);
@@ -157,7 +166,7 @@ QString FrmGalbirola::Suggerimento(const QPoint& punto, QRect& zona) const {
         if (!carta || carta->Coperta() || carta->Valore() == 0)
             return {};
         zona = carta->geometry();
-        return carta->accessibleName();
+        return carta->NomeConSegno();
     }
     if (m_tavolo->FaseCorrente() == Fase::Torneo)
         return {};

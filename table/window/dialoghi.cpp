@@ -42,6 +42,8 @@ int DialoghiQt::Mostra(QMessageBox& box) {
     // Names are the players' own: markup in one is text to show, not to obey.
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::NonModal);
+    box.setAccessibleDescription(m_descrizione);
+    m_descrizione.clear();
     QEventLoop ciclo;
     connect(&box, &QMessageBox::finished, &ciclo, &QEventLoop::quit);
     box.show();

@@ -18,6 +18,8 @@ class Dialoghi {
     virtual void Messaggio(int stile, const QString& titolo, const QString& testo) = 0;
     // Yes and No with the information icon; true only for Yes.
     virtual bool Domanda(const QString& titolo, const QString& testo) = 0;
+    // What the next box tells assistive technology beside its text; nothing by default.
+    virtual void Descrivi(const QString&) {}
 };
 
 // Message boxes over the table window. Each waits for its answer while the table keeps
@@ -31,6 +33,7 @@ class DialoghiQt : public QObject, public Dialoghi {
     explicit DialoghiQt(QWidget* finestra);
     void Messaggio(int stile, const QString& titolo, const QString& testo) override;
     bool Domanda(const QString& titolo, const QString& testo) override;
+    void Descrivi(const QString& descrizione) override { m_descrizione = descrizione; }
     void Interrompi();
 
   protected:
@@ -41,4 +44,5 @@ class DialoghiQt : public QObject, public Dialoghi {
 
     QWidget* m_finestra;
     std::vector<QPointer<QMessageBox>> m_aperte; // the innermost last
+    QString m_descrizione;
 };

@@ -4,6 +4,8 @@
 #include "cards/ctlpilacarte.h"
 #include "platform/orologio.h"
 #include "table/access/accessibile.h"
+#include "table/access/cronaca.h"
+#include "table/access/parole.h"
 #include "table/access/tastiera.h"
 #include "table/sound/bussata.h"
 #include "table/tavolo.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QEventLoop>
 #include <QIcon>
 #include <QLineEdit>
@@ -109,6 +112,7 @@ void FrmGalbirola::Smonta() {
     // The keys and assistive technology watch the controls: they go before what they watch.
     delete m_tastiera;
     delete m_accessibilita;
+    delete m_cronaca;
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!w->isWindow())
             delete w;
@@ -170,8 +174,10 @@ void FrmGalbirola::Collega() {
 void FrmGalbirola::PreparaTastieraEAccessibilita() {
     delete m_tastiera;
     delete m_accessibilita;
+    delete m_cronaca;
     m_tastiera = new Tastiera(*this);
     m_accessibilita = new AccessibilitaTavolo(*this);
+    m_cronaca = new Cronaca(*this);
 }
 
 bool FrmGalbirola::focusNextPrevChild(bool avanti) {
@@ -288,12 +294,21 @@ void FrmGalbirola::ControllaChiusura() const {
 void FrmGalbirola::Messaggio(int stile, const std::optional<std::string>& titolo,
                              const std::string& testo) {
     ControllaChiusura();
+    if (m_cronaca)
+        m_dialoghi->Descrivi(m_cronaca->PrendiManiMostrate());
     m_dialoghi->Messaggio(stile, titolo ? daTesto(*titolo) : m_titolo, daTesto(testo));
     ControllaChiusura();
 }
 
 bool FrmGalbirola::Domanda(const std::string& titolo, const std::string& testo) {
     ControllaChiusura();
+    // The opener decides on the three cards just dealt: the box names them for a screen reader.
+    std::vector<CartaDetta> mano;
+    for (int i = 0; i < 3; ++i) {
+        const Carta& c = m_tavolo->CtlPilaCarte0(i);
+        mano.push_back({c.CodiceSeme(), c.Valore()});
+    }
+    m_dialoghi->Descrivi(QStringLiteral("Le tue carte: ") + parole::Mano(mano));
     const bool si = m_dialoghi->Domanda(daTesto(titolo), daTesto(testo));
     ControllaChiusura();
     return si;
@@ -319,9 +334,20 @@ void FrmGalbirola::Pausa(double secondi) {
     ControllaChiusura();
 }
 
+Cronaca* FrmGalbirola::Cronista() const {
+    return m_cronaca;
+}
+
+void FrmGalbirola::Racconta(const Accaduto& accaduto) {
+    if (m_cronaca)
+        m_cronaca->Racconta(accaduto);
+}
+
 void FrmGalbirola::closeEvent(QCloseEvent* evento) {
     m_chiusa = true;
     m_menu->close();
+    if (m_cronaca && m_cronaca->Finestra())
+        m_cronaca->Finestra()->close();
     if (m_regole)
         m_regole->close();
     if (m_pausa)

@@ -12,6 +12,7 @@
 
 class AccessibilitaTavolo;
 class Bussata;
+class Cronaca;
 class Dialoghi;
 class DialoghiQt;
 class Orologio;
@@ -64,6 +65,9 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     bool Domanda(const std::string& titolo, const std::string& testo) override;
     void Bussa(int seggio) override;
     void Pausa(double secondi) override;
+    void Racconta(const Accaduto& accaduto) override;
+    // What happened in this hand and the previous one, told and kept.
+    Cronaca* Cronista() const;
 
   protected:
     bool event(QEvent* evento) override;
@@ -86,6 +90,7 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     void ChiediNuovoTorneo();
     void NuovoTorneoQuandoLibero();
     void MostraRegole();
+    void MostraCronaca();
     void MostraMenu(const QPoint& globale);
     // What the table shows at a point, in words, and the area the words are about.
     QString Suggerimento(const QPoint& punto, QRect& zona) const;
@@ -109,6 +114,7 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     bool m_chiusa = false;
     QPointer<Tastiera> m_tastiera;
     QPointer<AccessibilitaTavolo> m_accessibilita;
+    QPointer<Cronaca> m_cronaca;
     QMenu* m_menu = nullptr;
     QPointer<QMessageBox> m_regole;
     bool m_nuovoTorneo = false;       // asked for, waiting for the game action in flight

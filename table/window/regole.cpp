@@ -31,6 +31,7 @@ QString Testo() {
         "<table cellspacing=\"2\">"
         "<tr><td>Ctrl+N, F2</td><td>nuovo torneo</td></tr>"
         "<tr><td>F1</td><td>queste regole</td></tr>"
+        "<tr><td>F3</td><td>la cronaca della mano: che cosa è successo</td></tr>"
         "<tr><td>Ctrl+Q</td><td>esci</td></tr>"
         "<tr><td>Menu, Maiusc+F10&nbsp;&nbsp;</td><td>il menu del tavolo, come il tasto "
         "destro del mouse</td></tr>"

@@ -101,6 +101,16 @@ TEST_F(Vista, EveryCardFaceUpShowsItsPipsOrItsFigure) {
         << "Fante, Cavallo and Re must be three different figures";
 }
 
+TEST_F(Vista, NamesTheCardAndLeavesTheMarkToTheCheckBox) {
+    vista.SetCoperta(true);
+    vista.SettaCarta("Spade", 10);
+    vista.SetSelezionata(true);
+    EXPECT_EQ(vista.NomeConSegno(), "Carta coperta, selezionata"); // the tooltip
+    vista.SetCoperta(false);
+    EXPECT_EQ(vista.NomeConSegno(), "Re di Spade, selezionata");
+    EXPECT_EQ(vista.accessibleName(), "Re di Spade"); // the mark is the check box's state
+}
+
 TEST_F(Vista, FollowsItsSlotAndOutlivesItSafely) {
     Carta slot;
     auto v = std::make_unique<CtlPilaCarte>(slot);

@@ -82,6 +82,8 @@ struct UiProva : InterfacciaTavolo {
         return r;
     }
     void Bussa(int s) override { eventi.push_back("bussa " + std::to_string(s)); }
+    std::vector<Accaduto> racconto;
+    void Racconta(const Accaduto& a) override { racconto.push_back(a); }
     void Pausa(double s) override {
         pause.push_back(s);
         if (durantePausa)

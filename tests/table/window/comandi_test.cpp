@@ -62,7 +62,7 @@ TEST(Comandi, TheRulesListTheKeysAndTheMenuOpensFromKeysAndTheRightButton) {
     EXPECT_EQ(regole->windowTitle(), "Regole del gioco");
     EXPECT_NE(regole->windowModality(), Qt::NonModal);
     for (const char* parola : {"Galbirolone", "bussare", "palle", "di turno", "ha bussato",
-                               "fuori dal torneo", "Ctrl+N", "F2", "F1", "Ctrl+Q", "Menu",
+                               "fuori dal torneo", "Ctrl+N", "F2", "F1", "F3", "Ctrl+Q", "Menu",
                                "Maiusc+F10", "Maiusc+Tab", "Inizio", "Fine", "Spazio", "Invio"})
         EXPECT_TRUE(regole->text().contains(QLatin1String(parola))) << parola;
     QTest::keyClick(regole, Qt::Key_Escape);
@@ -92,8 +92,9 @@ TEST(Comandi, TheRulesListTheKeysAndTheMenuOpensFromKeysAndTheRightButton) {
         QWidget* menu = QApplication::activePopupWidget();
         ASSERT_NE(menu, nullptr) << come;
         const QList<QAction*> voci = menu->actions();
-        EXPECT_EQ(voci.size() == 4 && voci[0]->text() == "Nuovo torneo" &&
-                      voci[1]->text() == "Regole del gioco" && voci[3]->text() == "Esci",
+        EXPECT_EQ(voci.size() == 5 && voci[0]->text() == "Nuovo torneo" &&
+                      voci[1]->text() == "Regole del gioco" &&
+                      voci[2]->text() == "Cronaca della mano" && voci[4]->text() == "Esci",
                   delTavolo)
             << come;
         menu->close();

@@ -1,0 +1,113 @@
+#include "table/access/cronaca.h"
+
+#include "cards/ctlpilacarte.h"
+#include "table/access/accessibile.h"
+#include "table/access/parole.h"
+#include "table/tavolo.h"
+#include "table/window/frmgalbirola.h"
+
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// A screen reader may ask for an announcement's name a while after it was shown.
+constexpr std::size_t kAnnunciVivi = 32;
+
+} // namespace
+
+Cronaca::Cronaca(FrmGalbirola& finestra) : QObject(&finestra), m_finestra(finestra) {
+    const ControlliTavolo& c = m_finestra.Controlli();
+    for (int i = 0; i < 3; ++i)
+        for (CtlPilaCarte* carta : {c.CtlPilaCarte0[i], c.CtlPilaTavolo[i]})
+            connect(carta, &CtlPilaCarte::SegnoDetto, this, &Cronaca::Annuncia);
+}
+
+Cronaca::~Cronaca() {
+    delete m_dialogo;
+}
+
+void Cronaca::Racconta(const Accaduto& a) {
+    const Tavolo& t = m_finestra.Logica();
+    const QString frase = parole::Frase(
+        a, [&t](int s) { return QString::fromStdString(t.Nomi(s)); }, t.NumGiocatori());
+    if (a.tipo == Accaduto::Tipo::Mano || m_mani.empty()) {
+        m_mani.emplace_back();
+        if (m_mani.size() > 2)
+            m_mani.pop_front();
+        m_maniMostrate.clear();
+    }
+    // A computer's turn is heard as it starts; the chronicle keeps only what it did.
+    const bool turnoAltrui = a.tipo == Accaduto::Tipo::Turno && a.seggio != t.NumGiocatori();
+    if (!turnoAltrui)
+        m_mani.back() << frase;
+    if (a.tipo == Accaduto::Tipo::Mostra)
+        m_maniMostrate << frase;
+    else if (a.tipo != Accaduto::Tipo::Mano)
+        // The hands shown are read in the showdown box, where they are told as its description.
+        Annuncia(frase);
+    if (m_dialogo && m_dialogo->isVisible())
+        Riempi();
+}
+
+QStringList Cronaca::Righe() const {
+    QStringList righe;
+    for (const QStringList& mano : m_mani)
+        righe << mano;
+    return righe;
+}
+
+QString Cronaca::PrendiManiMostrate() {
+    const QString testo = m_maniMostrate.join(QStringLiteral("; "));
+    m_maniMostrate.clear();
+    return testo;
+}
+
+void Cronaca::Annuncia(const QString& frase) {
+    if (!QAccessible::isActive())
+        return;
+    auto* voce = new VoceTavolo(QAccessible::Notification, &m_finestra, this);
+    voce->nome = [frase] { return frase; };
+    voce->visibile = [] { return true; };
+    voce->rettangolo = [] { return QRect(); };
+    m_annunci.push_back(voce);
+    if (m_annunci.size() > kAnnunciVivi) {
+        m_annunci.front()->deleteLater();
+        m_annunci.pop_front();
+    }
+    QAccessibleEvent evento(voce, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&evento);
+}
+
+void Cronaca::Riempi() {
+    const QStringList righe = Righe();
+    const bool inFondo = m_lista->currentRow() < 0 || m_lista->currentRow() == m_lista->count() - 1;
+    // New lines are added under the ones shown; when an older hand has gone, all anew.
+    bool prefisso = m_lista->count() <= righe.size();
+    for (int i = 0; prefisso && i < m_lista->count(); ++i)
+        prefisso = m_lista->item(i)->text() == righe[i];
+    if (!prefisso)
+        m_lista->clear();
+    for (int i = m_lista->count(); i < righe.size(); ++i)
+        m_lista->addItem(righe[i]);
+    if (inFondo && m_lista->count() > 0)
+        m_lista->setCurrentRow(m_lista->count() - 1);
+}
+
+void Cronaca::Apri() {
+    if (!m_dialogo) {
+        m_dialogo = new QDialog(&m_finestra);
+        m_dialogo->setWindowTitle(QStringLiteral("Cronaca della mano"));
+        m_lista = new QListWidget(m_dialogo);
+        m_lista->setAccessibleName(QStringLiteral("Cronaca della mano"));
+        auto* colonna = new QVBoxLayout(m_dialogo);
+        colonna->addWidget(m_lista);
+        m_dialogo->resize(420, 300);
+    }
+    m_lista->clear();
+    Riempi();
+    m_dialogo->show();
+    m_dialogo->raise();
+    m_dialogo->activateWindow();
+    m_lista->setFocus(Qt::OtherFocusReason);
+}

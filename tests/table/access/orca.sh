@@ -1,0 +1,122 @@
+#!/bin/bash
+# orca.sh PROGRAM: the real screen reader plays a seeded hand with keys only. Xvfb, a D-Bus
+# session with the accessibility bus, openbox, a null sound sink and Orca with its speech
+# going to speech-dispatcher; then PROGRAM, played by xdotool, and Orca's speech checked.
+# Exit 77 (skipped) when the machine cannot run a screen reader.
+set -u
+PROG=$(readlink -f "${1:?usage: orca.sh PROGRAM}")
+here=$(cd "$(dirname "$0")" && pwd)
+salta() { echo "SKIPPED: $*"; exit 77; }
+
+if [ "${2:-}" != --dentro ]; then
+  for p in Xvfb dbus-run-session orca xdotool openbox pulseaudio speech-dispatcher; do
+    command -v "$p" >/dev/null || salta "$p is not installed"
+  done
+  [ -x /usr/libexec/at-spi-bus-launcher ] || salta "at-spi-bus-launcher is not installed"
+  /usr/bin/python3 -c 'import pyatspi, speechd' 2>/dev/null || salta "Orca's Python modules are missing"
+  K=$(mktemp -d /tmp/galbirola-orca.XXXXXX)
+  exec 3>"$K/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$K/xvfb.log" 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$K/display" ] && break; sleep 0.1; done
+  [ -s "$K/display" ] || { kill $xvfb; salta "Xvfb did not start"; }
+  export DISPLAY=:$(cat "$K/display") ORCA_KIT=$K
+  dbus-run-session -- "$0" "$PROG" --dentro
+  rc=$?
+  kill $xvfb 2>/dev/null
+  [ $rc = 0 ] && rm -rf "$K" || echo "kept for a look: $K"
+  exit $rc
+fi
+
+K=$ORCA_KIT
+mkdir -p "$K"/{home/.config,home/.local/share,home/.cache,run,prefs}
+chmod 700 "$K/run"
+export HOME=$K/home XDG_CONFIG_HOME=$K/home/.config XDG_DATA_HOME=$K/home/.local/share
+export XDG_CACHE_HOME=$K/home/.cache XDG_RUNTIME_DIR=$K/run GSETTINGS_BACKEND=memory LANG=C.UTF-8
+# Orca writes its log in blocks unless told to flush each line.
+cat >"$K/prefs/orca-customizations.py" <<'PY'
+import orca.debug
+try:
+    orca.debug.debugFile.reconfigure(line_buffering=True)
+except Exception:
+    pass
+PY
+pids=()
+fine() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  for p in $(pgrep -u "$(id -u)" -f 'speech-dispatch'); do
+    grep -qs "$K" "/proc/$p/environ" && kill "$p" 2>/dev/null
+  done
+}
+trap fine EXIT
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$K/atspi.log" 2>&1 & pids+=($!)
+for _ in $(seq 100); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    >/dev/null 2>&1 && break
+  sleep 0.1
+done
+openbox >"$K/openbox.log" 2>&1 & pids+=($!)
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+  -L "module-null-sink sink_name=nul" -L module-native-protocol-unix >"$K/pulse.log" 2>&1 & pids+=($!)
+log=$K/orca.out
+touch "$log"
+# Started through its interpreter, it neither sees nor is seen by a screen reader of another
+# session of the same user (Orca refuses to start beside one).
+/usr/bin/python3 "$(command -v orca)" --debug-file="$log" -u "$K/prefs" >"$K/orca.stdout" 2>&1 & pids+=($!)
+
+# What Orca said, one line each, from line $1 of its log on.
+detto() { tail -n +"$1" "$log" | sed -n "s/.*SPEECH OUTPUT: //p" | sed -E "s/ ?\{'established': False\}//"; }
+segno() { wc -l <"$log"; }
+# Waits until Orca has said something matching $2 since mark $1 (up to $3 s).
+aspetta() {
+  local fino=$((SECONDS + ${3:-60}))
+  while [ $SECONDS -lt $fino ]; do
+    detto "$1" | grep -qE -- "$2" && return 0
+    sleep 0.2
+  done
+  echo "FAIL: Orca never said /$2/; it said:"; detto "$1" | sed 's/^/    /'
+  exit 1
+}
+# Presses a key and waits for what it should make Orca say.
+premi() {
+  local m; m=$(segno)
+  echo "key $1" >>"$K/giocata.txt"
+  xdotool key "$1"
+  aspetta "$m" "$2" "${3:-60}"
+  sleep 0.3 # let what belongs to this key reach the log before the next key
+  detto "$m" | sed 's/^/    /' >>"$K/giocata.txt"
+}
+
+aspetta 1 "Screen reader on" 120
+inizio=$(segno)
+GALBIROLA_SEME=${GALBIROLA_SEME:-7} QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$PROG" >"$K/game.log" 2>&1 &
+pids+=($!)
+aspetta "$inizio" "Nome del giocatore" 60
+
+premi Return "Dai Carte push button"
+premi Return "notification Tocca a te" 120
+premi space "notification [A-Z].* di [A-Za-z]+, segnata"
+premi Right "check box"
+premi space "notification .*, segnata"
+premi Right "check box"
+premi space "notification .*, segnata"
+premi Return "alert" 120
+premi Return "Dai Carte push button" 60
+
+cat "$K/giocata.txt"
+tutto=$(detto "$inizio")
+fallito=0
+controlla() {
+  echo "$tutto" | grep -qE -- "$2" || { echo "FAIL: $1: /$2/ never spoken"; fallito=1; }
+}
+controlla "a computer's move" "^'notification [^']+ (prende|mette in tavola|tiene) "
+controlla "whose turn" "^'notification Tocca a te"
+controlla "a computer's turn" "^'notification Tocca ad? [A-Z]"
+controlla "the human's knock" "^'notification Bussi"
+controlla "the last round" "^'notification Ultimo giro"
+controlla "a ball lost" "^'notification ([^']* perde|Perdi) una palla: ne restan?o? [a-z]+"
+controlla "the showdown's hands" "^'[^']+: [A-Z][a-z]+.* di (Bastoni|Coppe|Denari|Spade)[^']*; "
+if echo "$tutto" | grep -qE "^'(not )?checked\.?'"; then
+  echo "FAIL: a bare state was spoken"; fallito=1
+fi
+exit $fallito
