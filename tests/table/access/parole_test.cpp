@@ -18,7 +18,10 @@ Accaduto Ev(T tipo, int seggio, std::vector<CartaDetta> prese = {},
 }
 
 TEST(Parole, EveryEventReadsAsAShortItalianSentence) {
-    const QString nomi[] = {{}, QStringLiteral("Andrea Z."), QStringLiteral("Mario")};
+    const QString nomi[] = {{},
+                            QStringLiteral("Andrea Z."),
+                            QStringLiteral("Mario"),
+                            QStringLiteral("Erika")}; // the human sits in seat 3
     const auto nome = [&](int s) { return nomi[s]; };
     struct Caso {
         Accaduto a;
