@@ -1,5 +1,6 @@
 #include "table/uscitapulse.h"
 
+#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <pulse/pulseaudio.h>
@@ -175,12 +176,14 @@ void UscitaPulse::Annuncia(bool sentita, int ritardoMs) {
     m_attesa = false;
     const unsigned giro = m_giro;
     // The sound's last samples are still on their way out: the knock has been heard once
-    // they have, and the stream stays open until then so that nothing cuts them.
+    // they have, and the stream stays open until then so that nothing cuts them. The time is
+    // counted from now, so a window thread slow to take the answer does not wait it twice.
+    const QDeadlineTimer sentitaAlle(ritardoMs);
     QMetaObject::invokeMethod(
         this,
-        [this, giro, sentita, ritardoMs] {
-            if (ritardoMs > 0)
-                QTimer::singleShot(ritardoMs, this,
+        [this, giro, sentita, sentitaAlle] {
+            if (const qint64 resto = sentitaAlle.remainingTime(); resto > 0)
+                QTimer::singleShot(std::chrono::milliseconds(resto), Qt::PreciseTimer, this,
                                    [this, giro, sentita] { Concludi(giro, sentita); });
             else
                 Concludi(giro, sentita);
