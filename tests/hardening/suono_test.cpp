@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <csignal>
 #include <optional>
@@ -180,26 +179,15 @@ class Registrazione {
 };
 
 // A busy machine: one spinning thread on every core for as long as it lives.
-class Carico {
-  public:
+struct Carico {
     Carico() {
         for (unsigned i = 0; i < std::max(1u, std::thread::hardware_concurrency()); ++i)
-            m_fili.emplace_back([this] {
-                while (!m_basta.load(std::memory_order_relaxed)) {
+            fili.emplace_back([](const std::stop_token& basta) {
+                while (!basta.stop_requested()) {
                 }
             });
     }
-    ~Carico() {
-        m_basta = true;
-        for (std::thread& filo : m_fili)
-            filo.join();
-    }
-    Carico(const Carico&) = delete;
-    Carico& operator=(const Carico&) = delete;
-
-  private:
-    std::atomic<bool> m_basta{false};
-    std::vector<std::thread> m_fili;
+    std::vector<std::jthread> fili; // each asked to stop and joined when the load ends
 };
 
 struct Prova {
