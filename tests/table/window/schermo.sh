@@ -45,13 +45,10 @@ impostazioni() { [ "$(pixel 3000 180 "$1")" = "255,255,128" ]; }
 pronta() { verde 300 3000 "$1" && impostazioni "$1"; }
 torneo_creato() { ! impostazioni "$1"; }
 
-# After "Dai Carte" the human's first card and a table card are turned face up ($2 is the
-# screenshot from before), and the first computer's first card is there, face down.
+# After "Dai Carte" the human's first card is turned face up ($2 is the screenshot from
+# before), and a table card and the first computer's first card are there. (The table's own
+# cards stay face down while a human opener is asked whether to knock.)
 carte_in_tavola() {
-  local punto
-  for punto in "6000 5280" "1020 5520"; do
-    # shellcheck disable=SC2086
-    [ "$(pixel $punto "$1")" != "$(pixel $punto "$2")" ] || return 1
-  done
-  ! verde 2220 660 "$1"
+  [ "$(pixel 6000 5280 "$1")" != "$(pixel 6000 5280 "$2")" ] &&
+    ! verde 1020 5520 "$1" && ! verde 2220 660 "$1"
 }
