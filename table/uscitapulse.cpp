@@ -58,17 +58,29 @@ UscitaPulse::~UscitaPulse() {
     pa_threaded_mainloop_free(m_ciclo);
 }
 
-void UscitaPulse::Avvia(const Onda& onda) {
+bool UscitaPulse::AvviaCiclo() {
     if (!m_ciclo) {
         m_ciclo = pa_threaded_mainloop_new();
         if (m_ciclo && pa_threaded_mainloop_start(m_ciclo) < 0) {
             pa_threaded_mainloop_free(m_ciclo);
             m_ciclo = nullptr;
         }
-        if (!m_ciclo) {
-            QTimer::singleShot(0, this, [this] { emit Finita(false); });
-            return;
-        }
+    }
+    return m_ciclo != nullptr;
+}
+
+void UscitaPulse::Prepara() {
+    if (!AvviaCiclo())
+        return;
+    const Blocco blocco(m_ciclo);
+    if (!m_contesto)
+        Connetti();
+}
+
+void UscitaPulse::Avvia(const Onda& onda) {
+    if (!AvviaCiclo()) {
+        QTimer::singleShot(0, this, [this] { emit Finita(false); });
+        return;
     }
     const Blocco blocco(m_ciclo);
     ++m_giro;
@@ -82,6 +94,10 @@ void UscitaPulse::Avvia(const Onda& onda) {
             ApriFlusso();
         return;
     }
+    Connetti();
+}
+
+void UscitaPulse::Connetti() {
     pa_proplist* proprieta = pa_proplist_new();
     pa_proplist_sets(proprieta, PA_PROP_APPLICATION_NAME, "Galbirola");
     pa_proplist_sets(proprieta, PA_PROP_APPLICATION_ID, "it.galbirola.galbirola");

@@ -19,11 +19,14 @@ class UscitaPulse : public UscitaSuono {
     explicit UscitaPulse(QObject* parent = nullptr);
     ~UscitaPulse() override;
 
+    void Prepara() override;
     void Avvia(const Onda& onda) override;
     void Ferma() override;
 
   private:
+    bool AvviaCiclo();
     // All below run with the server thread's lock held.
+    void Connetti();
     void ApriFlusso();
     void ChiudiFlusso();
     void ChiudiContesto();
