@@ -23,22 +23,32 @@ void (*Bussata::Bip)() = &QApplication::beep;
 
 Bussata::Bussata(QString file, QObject* parent) : QObject(parent), m_file(std::move(file)) {}
 
-Bussata::Esito Bussata::Suona() {
-    if (m_interrotta)
-        return Esito::Interrotta;
+void Bussata::Leggi() {
     if (!m_letta) {
         m_onda = LeggiOnda(m_file);
         m_letta = true;
     }
-    if (!m_onda.Valida())
-        return Fine(Esito::Bip);
-    if (!m_uscita) {
+    if (m_onda.Valida() && !m_uscita) {
 #ifdef GALBIROLA_PULSE
         m_uscita = new UscitaPulse(this);
 #else
         m_uscita = new UscitaQt(m_file, this);
 #endif
     }
+}
+
+void Bussata::Prepara() {
+    Leggi();
+    if (m_uscita && !m_interrotta)
+        m_uscita->Prepara();
+}
+
+Bussata::Esito Bussata::Suona() {
+    if (m_interrotta)
+        return Esito::Interrotta;
+    Leggi();
+    if (!m_uscita)
+        return Fine(Esito::Bip);
 
     QEventLoop ciclo;
     m_ciclo = &ciclo;

@@ -1,14 +1,14 @@
 #include "table/sound/uscitapulse.h"
 
+#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <pulse/pulseaudio.h>
 
-#include <algorithm>
-
 namespace {
 
-// Short buffers: the knock is heard as soon as it is written and ends close to its length.
+// A short output latency: the knock is heard as soon as it starts and ends close to its length.
+// The stream's queue still takes the whole sound, which is written before the start.
 constexpr pa_usec_t kLatenzaUs = 40'000;
 
 pa_sample_format_t formato(Onda::Campione campione) {
@@ -58,23 +58,34 @@ UscitaPulse::~UscitaPulse() {
     pa_threaded_mainloop_free(m_ciclo);
 }
 
-void UscitaPulse::Avvia(const Onda& onda) {
+bool UscitaPulse::AvviaCiclo() {
     if (!m_ciclo) {
         m_ciclo = pa_threaded_mainloop_new();
         if (m_ciclo && pa_threaded_mainloop_start(m_ciclo) < 0) {
             pa_threaded_mainloop_free(m_ciclo);
             m_ciclo = nullptr;
         }
-        if (!m_ciclo) {
-            QTimer::singleShot(0, this, [this] { emit Finita(false); });
-            return;
-        }
+    }
+    return m_ciclo != nullptr;
+}
+
+void UscitaPulse::Prepara() {
+    if (!AvviaCiclo())
+        return;
+    const Blocco blocco(m_ciclo);
+    if (!m_contesto)
+        Connetti();
+}
+
+void UscitaPulse::Avvia(const Onda& onda) {
+    if (!AvviaCiclo()) {
+        QTimer::singleShot(0, this, [this] { emit Finita(false); });
+        return;
     }
     const Blocco blocco(m_ciclo);
     ++m_giro;
     ChiudiFlusso();
     m_onda = onda;
-    m_scritti = 0;
     m_attesa = true;
     if (m_contesto && !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_contesto)))
         ChiudiContesto(); // the server went away since the last knock: try it afresh
@@ -83,6 +94,10 @@ void UscitaPulse::Avvia(const Onda& onda) {
             ApriFlusso();
         return;
     }
+    Connetti();
+}
+
+void UscitaPulse::Connetti() {
     pa_proplist* proprieta = pa_proplist_new();
     pa_proplist_sets(proprieta, PA_PROP_APPLICATION_NAME, "Galbirola");
     pa_proplist_sets(proprieta, PA_PROP_APPLICATION_ID, "it.galbirola.galbirola");
@@ -131,13 +146,16 @@ void UscitaPulse::ApriFlusso() {
         return;
     }
     pa_stream_set_state_callback(m_flusso, &UscitaPulse::CambioFlusso, this);
-    pa_stream_set_write_callback(m_flusso, &UscitaPulse::Spazio, this);
     const uint32_t nessuno = static_cast<uint32_t>(-1);
     const pa_buffer_attr buffer{nessuno,
                                 static_cast<uint32_t>(pa_usec_to_bytes(kLatenzaUs, &specifica)),
                                 nessuno, nessuno, nessuno};
-    if (pa_stream_connect_playback(m_flusso, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
-                                   nullptr) < 0) {
+    // Corked until the whole sound is in the server's queue: nothing this process does late
+    // can leave the stream without samples in the middle of the knock.
+    if (pa_stream_connect_playback(
+            m_flusso, nullptr, &buffer,
+            static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED),
+            nullptr, nullptr) < 0) {
         ChiudiFlusso();
         Annuncia(false);
     }
@@ -152,7 +170,6 @@ void UscitaPulse::ChiudiFlusso() {
     if (!m_flusso)
         return;
     pa_stream_set_state_callback(m_flusso, nullptr, nullptr);
-    pa_stream_set_write_callback(m_flusso, nullptr, nullptr);
     if (PA_STREAM_IS_GOOD(pa_stream_get_state(m_flusso)))
         pa_stream_disconnect(m_flusso);
     pa_stream_unref(m_flusso);
@@ -175,12 +192,14 @@ void UscitaPulse::Annuncia(bool sentita, int ritardoMs) {
     m_attesa = false;
     const unsigned giro = m_giro;
     // The sound's last samples are still on their way out: the knock has been heard once
-    // they have, and the stream stays open until then so that nothing cuts them.
+    // they have, and the stream stays open until then so that nothing cuts them. The time is
+    // counted from now, so a window thread slow to take the answer does not wait it twice.
+    const QDeadlineTimer sentitaAlle(ritardoMs);
     QMetaObject::invokeMethod(
         this,
-        [this, giro, sentita, ritardoMs] {
-            if (ritardoMs > 0)
-                QTimer::singleShot(ritardoMs, this,
+        [this, giro, sentita, sentitaAlle] {
+            if (const qint64 resto = sentitaAlle.remainingTime(); resto > 0)
+                QTimer::singleShot(std::chrono::milliseconds(resto), Qt::PreciseTimer, this,
                                    [this, giro, sentita] { Concludi(giro, sentita); });
             else
                 Concludi(giro, sentita);
@@ -198,20 +217,23 @@ void UscitaPulse::Concludi(unsigned giro, bool sentita) {
     emit Finita(sentita);
 }
 
-void UscitaPulse::Scrivi(std::size_t spazio) {
-    const qsizetype resto = m_onda.dati.size() - m_scritti;
-    if (resto <= 0 || m_svuota)
-        return;
-    const qsizetype quanti = std::min<qsizetype>(resto, static_cast<qsizetype>(spazio));
-    if (quanti > 0 &&
-        pa_stream_write(m_flusso, m_onda.dati.constData() + m_scritti, static_cast<size_t>(quanti),
+void UscitaPulse::Scrivi() {
+    // More than the server asked for, in one go: the queue holds it all, and the start waits
+    // behind it on the same connection.
+    if (pa_stream_write(m_flusso, m_onda.dati.constData(), static_cast<size_t>(m_onda.dati.size()),
                         nullptr, 0, PA_SEEK_RELATIVE) < 0) {
         Annuncia(false);
         return;
     }
-    m_scritti += quanti;
-    if (m_scritti == m_onda.dati.size())
-        m_svuota = pa_stream_drain(m_flusso, &UscitaPulse::Svuotato, this);
+    pa_operation* avvio = pa_stream_cork(m_flusso, 0, nullptr, nullptr);
+    if (!avvio) {
+        Annuncia(false);
+        return;
+    }
+    pa_operation_unref(avvio);
+    m_svuota = pa_stream_drain(m_flusso, &UscitaPulse::Svuotato, this);
+    if (!m_svuota)
+        Annuncia(false);
 }
 
 void UscitaPulse::CambioContesto(pa_context* contesto, void* io) {
@@ -231,12 +253,16 @@ void UscitaPulse::CambioContesto(pa_context* contesto, void* io) {
 }
 
 void UscitaPulse::CambioFlusso(pa_stream* flusso, void* io) {
-    if (pa_stream_get_state(flusso) == PA_STREAM_FAILED)
+    switch (pa_stream_get_state(flusso)) {
+    case PA_STREAM_READY:
+        static_cast<UscitaPulse*>(io)->Scrivi();
+        break;
+    case PA_STREAM_FAILED:
         static_cast<UscitaPulse*>(io)->Annuncia(false);
-}
-
-void UscitaPulse::Spazio(pa_stream*, std::size_t byte, void* io) {
-    static_cast<UscitaPulse*>(io)->Scrivi(byte);
+        break;
+    default:
+        break;
+    }
 }
 
 void UscitaPulse::Svuotato(pa_stream* flusso, int riuscito, void* io) {

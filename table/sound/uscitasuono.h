@@ -12,6 +12,8 @@ class UscitaSuono : public QObject {
     Q_OBJECT
   public:
     using QObject::QObject;
+    // Reaches the output ahead of the first sound, so that it starts as promptly as the next.
+    virtual void Prepara() {}
     virtual void Avvia(const Onda& onda) = 0;
     virtual void Ferma() = 0;
 

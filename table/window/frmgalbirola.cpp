@@ -152,6 +152,7 @@ void FrmGalbirola::Collega() {
                     if (m_controlli.OptAvversari[i]->isChecked())
                         opzione = i;
                 m_tavolo->CreaTorneo(opzione, m_controlli.TxtNome->text().toStdString());
+                PreparaBussata();
             });
         },
         coda);
@@ -312,6 +313,13 @@ bool FrmGalbirola::Domanda(const std::string& titolo, const std::string& testo) 
     const bool si = m_dialoghi->Domanda(daTesto(titolo), daTesto(testo));
     ControllaChiusura();
     return si;
+}
+
+// A tournament has knocks: the sound server is reached now, so the first one is not late.
+void FrmGalbirola::PreparaBussata() {
+    if (!m_bussata)
+        m_bussata = new Bussata(m_percorso + FileBussata(), this);
+    m_bussata->Prepara();
 }
 
 void FrmGalbirola::Bussa(int) {

@@ -77,6 +77,7 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     bool focusNextPrevChild(bool avanti) override;
 
   private:
+    void PreparaBussata();
     template <class Azione> void Esegui(Azione azione);
     // Builds the table as the program starts it: the game logic with its deck, every
     // element of the design, the wiring, then the load handler. Smonta takes it all away.

@@ -4,22 +4,23 @@
 set -euo pipefail
 gioco=$1
 
+. "$(dirname "$0")/schermo.sh"
+foto=$(mktemp --suffix=.png)
+prima=$(mktemp --suffix=.png)
+trap 'rm -f "$foto" "$prima"' EXIT
+
 prova() { # $1: what happens before Ctrl+Q
   "$gioco" >/dev/null 2>&1 &
-  local pid=$! finestra=""
-  for _ in $(seq 100); do
-    finestra=$(xdotool search --name '^Galbirola 1\.0 \(12\)$' 2>/dev/null | head -1 || true)
-    [ -n "$finestra" ] && break
-    sleep 0.1
-  done
-  [ -n "$finestra" ] || { echo "$1: no window"; kill $pid; return 1; }
-  sleep 0.5
+  local pid=$!
+  trova_finestra || { echo "$1: no window"; kill $pid; return 1; }
+  aspetta_schermo "$foto" pronta "$foto" || { echo "$1: no settings"; kill $pid; return 1; }
   if [ "$1" = "while the computers play" ]; then
     # "Crea Torneo", then "Dai Carte", on the buttons' shared rectangle
     xdotool mousemove --window "$finestra" 58 204 click 1
-    sleep 0.7
+    aspetta_schermo "$foto" torneo_creato "$foto" || { echo "$1: no tournament"; kill $pid; return 1; }
+    cp "$foto" "$prima"
     xdotool mousemove --window "$finestra" 58 204 click 1
-    sleep 0.3
+    aspetta_schermo "$foto" carte_in_tavola "$foto" "$prima" || { echo "$1: no cards"; kill $pid; return 1; }
   fi
   xdotool windowfocus --sync "$finestra" key ctrl+q
   for _ in $(seq 50); do
