@@ -7,13 +7,14 @@ cd "$(dirname "$0")"
 modo=${1:-run}
 
 pacchetti=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkgconf
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libpulse-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
   dbus-daemon dbus-bin at-spi2-core pulseaudio pulseaudio-utils
-  desktop-file-utils appstream dpkg-dev lintian mandoc man-db
+  desktop-file-utils appstream mandoc man-db
+  build-essential dpkg-dev debhelper lintian diffoscope-minimal
 )
 
 mancanti=()
