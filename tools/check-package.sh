@@ -84,10 +84,12 @@ grep -q ' \./usr/games/galbirola -> \.\./lib/galbirola/galbirola$' <<<"$contenut
 
 passo "lintian on the source and the binary package"
 # Everything lintian can say, pedantic and experimental included, fails the check; the
-# overrides are shown with the reason written above them in debian/.
+# overrides are shown with the reason written above them in debian/. (--fail-on
+# experimental would fail on an overridden experimental tag too: those are looked for in
+# what lintian printed instead.)
 stato=0
 lintian --pedantic --display-info --display-experimental --show-overrides \
-  --fail-on error,warning,info,pedantic,experimental "$changes" >"$lavoro/lintian" 2>&1 || stato=$?
+  --fail-on error,warning,info,pedantic "$changes" >"$lavoro/lintian" 2>&1 || stato=$?
 grep -v 'running with root privileges is not recommended' "$lavoro/lintian" | sed 's/^/  /' || true
 [ "$stato" -eq 0 ] || fallito "lintian exited with status $stato"
 ! grep -q '^[EWIPX]: ' "$lavoro/lintian" || fallito "lintian has remarks"
