@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 modo=${1:-run}
 
 pacchetti=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkgconf
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libpulse-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
   fonts-liberation fonts-dejavu-core
@@ -15,7 +15,8 @@ pacchetti=(
   dbus-daemon dbus-bin at-spi2-core pulseaudio pulseaudio-utils
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-pyatspi python3-speechd
   gir1.2-gtk-3.0 gir1.2-wnck-3.0 openbox
-  desktop-file-utils appstream dpkg-dev lintian mandoc man-db
+  desktop-file-utils appstream mandoc man-db
+  build-essential dpkg-dev debhelper lintian diffoscope-minimal
 )
 
 mancanti=()

@@ -107,3 +107,10 @@ function(galbirola_debian_changelog pacchetto manutentore out)
   string(REGEX REPLACE "\n\n$" "\n" testo "${testo}")
   set(${out} "${testo}" PARENT_SCOPE)
 endfunction()
+
+# galbirola_maintainer(CONTROL OUT): the Maintainer field of debian/control.
+function(galbirola_maintainer control out)
+  file(STRINGS "${control}" riga REGEX "^Maintainer: ")
+  string(REGEX REPLACE "^Maintainer: " "" riga "${riga}")
+  set(${out} "${riga}" PARENT_SCOPE)
+endfunction()
