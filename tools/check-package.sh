@@ -57,6 +57,24 @@ copia() {
   fi
 }
 
+# A desktop finds the game through names: the entry's Icon in the icon theme, its Exec
+# on a player's PATH, the metainfo's launchable among the desktop entries. Each must be a
+# file the package installs ($3, one path a line).
+risolvi() {
+  local voce=$1 metainfo=$2 file=$3 icona comando percorso lanciabile
+  icona=$(sed -n 's/^Icon=//p' "$voce")
+  grep -qE "^/usr/share/icons/hicolor/[^/]+/apps/$icona\.(png|svg)$" <<<"$file" ||
+    fallito "the desktop entry's icon \"$icona\" is no icon the package installs"
+  comando=$(sed -n 's/^Exec=//p' "$voce" | cut -d' ' -f1)
+  percorso=$(env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
+    sh -c "command -v '$comando'") || fallito "the desktop entry's command \"$comando\" is not on a player's PATH"
+  grep -qx "$percorso" <<<"$file" || fallito "the desktop entry's command is $percorso, no file of the package"
+  lanciabile=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+  grep -qx "/usr/share/applications/$lanciabile" <<<"$file" ||
+    fallito "the metainfo launches \"$lanciabile\", no desktop entry of the package"
+  echo "  Icon=$icona, Exec=$comando ($percorso), launchable $lanciabile: all installed"
+}
+
 # Builds in folder $1 with dpkg-buildpackage's arguments $2...; the log goes to $1.log.
 costruisci() {
   local dir=$1
@@ -139,6 +157,9 @@ else
     fallito "man could not render galbirola(6) cleanly"
   fi
   grep -A1 '^NAME' "$lavoro/pagina" | tail -1 | sed 's/^ */  /'
+
+  passo "what a desktop resolves: the entry's icon and command, the metainfo's launchable"
+  risolvi /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml "$installati"
 
   passo "start the desktop entry's command on a virtual X server"
   comando=$(sed -n 's/^Exec=//p' /usr/share/applications/$id.desktop | sed 's/ *%[fFuUik]//g')
