@@ -89,7 +89,7 @@ premi() {
 
 aspetta 1 "Screen reader on" 120
 inizio=$(segno)
-GALBIROLA_SEME=${GALBIROLA_SEME:-7} QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$PROG" >"$K/game.log" 2>&1 &
+GALBIROLA_SEME=${GALBIROLA_SEME:-7} QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$PROG" >"$K/game.log" 2>&1 &
 pids+=($!)
 aspetta "$inizio" "Nome del giocatore" 60
 
