@@ -231,6 +231,60 @@ TEST_F(TavoloProva, AcrossHandsEachComputerCountsOnlyThisHandsTurns) {
     EXPECT_GT(mano, 10);
 }
 
+// A replayed tournament of two computers and the human, who always takes the table's cards
+// so that only the computers end a hand. Every computer counts its turns afresh at each deal
+// and keeps its own cards from its tenth turn of a hand: in hands 3 and 4 both reach it and
+// the first to keep knocks. Moves turn by turn: '+' takes table cards, '=' keeps its own.
+TEST_F(TavoloProva, InLongHandsEveryComputerKeepsItsCardsFromItsTenthTurn) {
+    const struct {
+        const char* seggio1;
+        const char* seggio2;
+        int bussa;
+    } mani[] = {
+        {"+=", "++", 1},
+        {"+++", "+=", 2},
+        {"+++++ ++++=", "+++++ ++++=", 2},
+        {"+++++ ++++=", "+++++ ++++=", 1},
+        {"+=", "+=", 2},
+        {"+++", "+=", 2},
+    };
+    casuale::Sostituzione seme{std::make_unique<CasualeFisso>(326)};
+    std::map<int, std::string> mosse;
+    ui.durantePausa = [&] {
+        for (int s = 1; s < t.NumGiocatori(); ++s) {
+            int proprie = 0, segnate = 0;
+            for (int i = 0; i < 3; ++i) {
+                proprie += t.CtlPilaCarte1(3 * s - 3 + i).Selezionata();
+                segnate += t.CtlPilaTavolo(i).Selezionata();
+            }
+            if (ui.lampade[s] == Lampada::Turno && proprie + segnate == 3)
+                mosse[s] += proprie == 3 ? '=' : '+';
+        }
+    };
+    t.Carica();
+    t.CreaTorneo(1, "Anna");
+    auto senzaSpazi = [](std::string m) { return std::erase(m, ' '), m; };
+    for (int h = 1; h <= static_cast<int>(std::size(mani)); ++h) {
+        const auto& m = mani[h - 1];
+        ASSERT_EQ(ui.fase, Fase::Carte) << "the tournament ended before hand " << h;
+        mosse.clear();
+        ui.eventi.clear();
+        t.DaiCarte();
+        while (ui.fase == Fase::Fatto) {
+            for (int i = 0; i < 3; ++i)
+                t.ClickTavolo(i);
+            t.Fatto();
+        }
+        const char* regola = "'s moves ('+' takes table cards, '=' keeps its own): a computer "
+                             "keeps its own cards from its tenth turn of a hand, counted afresh "
+                             "at every deal";
+        EXPECT_EQ(mosse[1], senzaSpazi(m.seggio1)) << "hand " << h << ", " << t.Nomi(1) << regola;
+        EXPECT_EQ(mosse[2], senzaSpazi(m.seggio2)) << "hand " << h << ", " << t.Nomi(2) << regola;
+        EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa " + std::to_string(m.bussa)}))
+            << "hand " << h << ": the first computer to keep its cards knocks";
+    }
+}
+
 TEST_F(TavoloProva, InvariantsCatchACardThatAppearsTwice) {
     if (!kInvarianti)
         GTEST_SKIP() << "invariant checks are off in this build";
