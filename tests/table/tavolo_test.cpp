@@ -5,21 +5,6 @@ namespace {
 
 using Eventi = std::vector<std::string>;
 
-TEST_F(TavoloProva, StartUpAndSetupDrawInTheirOrder) {
-    Torneo(4, 2);
-    EXPECT_EQ(ui.nomeProposto, "Roberto A.");
-    EXPECT_EQ(numeri->Estratti(), 2u + 1u + 2u * 3u);
-    EXPECT_EQ(t.Mazziere(), 2);
-    EXPECT_EQ(ui.fase, Fase::Carte);
-    for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(t.Nomi(k).substr(t.Nomi(k).size() - 3, 1) + t.Nomi(k).back(), " .");
-    EXPECT_EQ(t.Nomi(4), "Anna");
-    EXPECT_EQ(ui.etichette[4], "Anna");
-    EXPECT_EQ(ui.palle[3], (std::array<bool, 3>{true, true, true}));
-    EXPECT_TRUE(t.CtlPilaCarte1(8).Coperta());
-    EXPECT_TRUE(t.CtlPilaCarte0(0).Coperta());
-}
-
 TEST_F(TavoloProva, AfterSeatTwoKnocksEveryOtherSeatPlaysOnceMore) {
     Torneo(4, 1);
     // seat 1 opens with a weak hand; seat 2 holds a Galbirolone and knocks on its turn
@@ -71,24 +56,6 @@ TEST_F(TavoloProva, TheHumanKnocksAtTheDealAndNeverPlaysAgainThatHand) {
     EXPECT_EQ(ui.fase, Fase::Carte);
     EXPECT_EQ(ui.lampade[3], Lampada::Bussato);
 }
-
-struct TieniLeProprie : TavoloProva, ::testing::WithParamInterface<bool> {};
-
-TEST_P(TieniLeProprie, TheHumanKnocksByMarkingNothingOrTheOwnThree) {
-    Torneo(3, 2);
-    Dai("4B 6C 8D  2S 5S 9C  2C 3D 7S  6S 7C 8S");
-    ASSERT_EQ(ui.fase, Fase::Fatto);
-    if (GetParam())
-        for (int i = 0; i < 3; ++i)
-            t.ClickCarta0(i);
-    t.Fatto();
-    EXPECT_EQ(Carte0(), "2C 3D 7S");
-    EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa 3"}));
-    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 2", "turno 3", "turno 1", "turno 2"}));
-    EXPECT_EQ(ui.fase, Fase::Carte);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tavolo, TieniLeProprie, ::testing::Bool());
 
 TEST_F(TavoloProva, AnOpenerAtTheLastComputerSeatKnocksAndTheHumanPlaysFirst) {
     Torneo(4, 3);
@@ -204,32 +171,6 @@ TEST_F(TavoloProva, WithTheHumanOutTheComputersPlayOnAndTheDealStillWaits) {
 } // namespace
 
 namespace {
-
-// A whole tournament of seven seats, the human always taking the table's cards: every
-// computer counts only its turns of this hand, one a round, since the bar it sets for keeping
-// its own cards rises with that count and from its tenth turn it keeps them.
-TEST_F(TavoloProva, AcrossHandsEachComputerCountsOnlyThisHandsTurns) {
-    Torneo(7, 1);
-    int mano = 0, giri = 0;
-    while (ui.fase == Fase::Carte || ui.fase == Fase::Fatto) {
-        if (ui.fase == Fase::Carte) {
-            ++mano, giri = 0;
-            t.DaiCarte();
-            continue;
-        }
-        ++giri;
-        for (int s = 1; s < t.NumGiocatori(); ++s) {
-            const int turni = t.Giocatori(s)->Turni();
-            ASSERT_LE(turni, giri + 1) << "hand " << mano << ", round " << giri << ": seat " << s
-                                       << " counts the turns of an earlier hand and will knock "
-                                          "too early in a long hand";
-        }
-        for (int i = 0; i < 3; ++i)
-            t.ClickTavolo(i);
-        t.Fatto();
-    }
-    EXPECT_GT(mano, 10);
-}
 
 // A replayed tournament of two computers and the human, who always takes the table's cards
 // so that only the computers end a hand. Every computer counts its turns afresh at each deal
