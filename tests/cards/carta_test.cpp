@@ -14,20 +14,6 @@ struct ConMazzo : ::testing::Test {
     }
 };
 
-TEST_F(ConMazzo, FaceFollowsTheCardAndTheFaceDownFlag) {
-    EXPECT_EQ(a.Seme() + std::to_string(a.Valore()), "Seme0");
-    a.SettaCarta("Denari", 3);
-    EXPECT_EQ(a.SemePips(), 2);
-    EXPECT_FALSE(a.HaFigura() || a.MarchioVisibile());
-
-    a.SetCoperta(true);
-    a.SettaCarta("Spade", 9);
-    EXPECT_TRUE(a.HaFigura());
-    EXPECT_FALSE(a.MarchioVisibile()); // face down: only the back
-    a.SetCoperta(false);
-    EXPECT_TRUE(a.MarchioVisibile());
-}
-
 TEST_F(ConMazzo, SwapMovesOnlyTheCardsAndEveryChangeIsHeard) {
     int avvisi = 0;
     a.SetOsservatore([&] { ++avvisi; });

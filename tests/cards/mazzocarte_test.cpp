@@ -29,12 +29,6 @@ struct Mazzo : ::testing::Test {
     std::uint8_t valore = 0;
 };
 
-TEST_F(Mazzo, NewDeckIsInSuitOrder) {
-    MazzoCarte m;
-    const auto o = Ordine(m);
-    EXPECT_EQ(o[0] + o[9] + o[10] + o[29] + o[39], "1B10B1C10D10S");
-}
-
 TEST_F(Mazzo, ShuffleDrawsFortyNumbersAndProbesForwardWrappingFromFortyToOne) {
     MazzoCarte m;
     Ripeti(std::vector<double>(41, 0.99)); // every number points at slot 40

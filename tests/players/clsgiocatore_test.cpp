@@ -148,22 +148,4 @@ TEST_F(Seggio, TurnThinksHighlightsAndExchangesInPositionOrder) {
     EXPECT_EQ(g.Turni(), 1);
 }
 
-TEST_F(Seggio, FromTheTenthTurnTheSeatKeepsItsCardsWithoutDrawing) {
-    casuale::Sostituzione s(std::make_unique<CasualeRipetuto>(std::vector<double>{0.25, 0.75}));
-    Carte("2B 5D 3S 7C 7S 7D");
-    g.SetTurni(8);
-    EXPECT_TRUE(g.GiocaTurno(pause)); // ninth turn: still takes the tris
-    EXPECT_EQ(Mano(), "7C 7S 7D | 2B 5D 3S");
-    g.SetTurni(9);
-    Carte("2B 5D 3S 7C 7S 7D");
-    EXPECT_FALSE(g.GiocaTurno(pause)); // tenth: keeps, and draws only the think pause
-    EXPECT_EQ(Mano(), "2B 5D 3S | 7C 7S 7D");
-    EXPECT_EQ(casuale::Fonte().Estratti(), 2u);
-    EXPECT_EQ(pause.selezionate.back(), "123");
-    casuale::Installa(std::make_unique<CasualeFisso>(1));
-    g.SetTurni(255);
-    g.GiocaTurno(pause);
-    EXPECT_EQ(g.Turni(), 255); // the counter saturates
-}
-
 } // namespace

@@ -5,21 +5,6 @@ namespace {
 
 using Eventi = std::vector<std::string>;
 
-TEST_F(TavoloProva, StartUpAndSetupDrawInTheirOrder) {
-    Torneo(4, 2);
-    EXPECT_EQ(ui.nomeProposto, "Roberto A.");
-    EXPECT_EQ(numeri->Estratti(), 2u + 1u + 2u * 3u);
-    EXPECT_EQ(t.Mazziere(), 2);
-    EXPECT_EQ(ui.fase, Fase::Carte);
-    for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(t.Nomi(k).substr(t.Nomi(k).size() - 3, 1) + t.Nomi(k).back(), " .");
-    EXPECT_EQ(t.Nomi(4), "Anna");
-    EXPECT_EQ(ui.etichette[4], "Anna");
-    EXPECT_EQ(ui.palle[3], (std::array<bool, 3>{true, true, true}));
-    EXPECT_TRUE(t.CtlPilaCarte1(8).Coperta());
-    EXPECT_TRUE(t.CtlPilaCarte0(0).Coperta());
-}
-
 TEST_F(TavoloProva, AfterSeatTwoKnocksEveryOtherSeatPlaysOnceMore) {
     Torneo(4, 1);
     // seat 1 opens with a weak hand; seat 2 holds a Galbirolone and knocks on its turn
@@ -71,24 +56,6 @@ TEST_F(TavoloProva, TheHumanKnocksAtTheDealAndNeverPlaysAgainThatHand) {
     EXPECT_EQ(ui.fase, Fase::Carte);
     EXPECT_EQ(ui.lampade[3], Lampada::Bussato);
 }
-
-struct TieniLeProprie : TavoloProva, ::testing::WithParamInterface<bool> {};
-
-TEST_P(TieniLeProprie, TheHumanKnocksByMarkingNothingOrTheOwnThree) {
-    Torneo(3, 2);
-    Dai("4B 6C 8D  2S 5S 9C  2C 3D 7S  6S 7C 8S");
-    ASSERT_EQ(ui.fase, Fase::Fatto);
-    if (GetParam())
-        for (int i = 0; i < 3; ++i)
-            t.ClickCarta0(i);
-    t.Fatto();
-    EXPECT_EQ(Carte0(), "2C 3D 7S");
-    EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa 3"}));
-    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 2", "turno 3", "turno 1", "turno 2"}));
-    EXPECT_EQ(ui.fase, Fase::Carte);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tavolo, TieniLeProprie, ::testing::Bool());
 
 TEST_F(TavoloProva, AnOpenerAtTheLastComputerSeatKnocksAndTheHumanPlaysFirst) {
     Torneo(4, 3);
@@ -205,30 +172,58 @@ TEST_F(TavoloProva, WithTheHumanOutTheComputersPlayOnAndTheDealStillWaits) {
 
 namespace {
 
-// A whole tournament of seven seats, the human always taking the table's cards: every
-// computer counts only its turns of this hand, one a round, since the bar it sets for keeping
-// its own cards rises with that count and from its tenth turn it keeps them.
-TEST_F(TavoloProva, AcrossHandsEachComputerCountsOnlyThisHandsTurns) {
-    Torneo(7, 1);
-    int mano = 0, giri = 0;
-    while (ui.fase == Fase::Carte || ui.fase == Fase::Fatto) {
-        if (ui.fase == Fase::Carte) {
-            ++mano, giri = 0;
-            t.DaiCarte();
-            continue;
-        }
-        ++giri;
+// A replayed tournament of two computers and the human, who always takes the table's cards
+// so that only the computers end a hand. Every computer counts its turns afresh at each deal
+// and keeps its own cards from its tenth turn of a hand: in hands 3 and 4 both reach it and
+// the first to keep knocks. Moves turn by turn: '+' takes table cards, '=' keeps its own.
+TEST_F(TavoloProva, InLongHandsEveryComputerKeepsItsCardsFromItsTenthTurn) {
+    const struct {
+        const char* seggio1;
+        const char* seggio2;
+        int bussa;
+    } mani[] = {
+        {"+=", "++", 1},
+        {"+++", "+=", 2},
+        {"+++++ ++++=", "+++++ ++++=", 2},
+        {"+++++ ++++=", "+++++ ++++=", 1},
+        {"+=", "+=", 2},
+        {"+++", "+=", 2},
+    };
+    casuale::Sostituzione seme{std::make_unique<CasualeFisso>(326)};
+    std::map<int, std::string> mosse;
+    ui.durantePausa = [&] {
         for (int s = 1; s < t.NumGiocatori(); ++s) {
-            const int turni = t.Giocatori(s)->Turni();
-            ASSERT_LE(turni, giri + 1) << "hand " << mano << ", round " << giri << ": seat " << s
-                                       << " counts the turns of an earlier hand and will knock "
-                                          "too early in a long hand";
+            int proprie = 0, segnate = 0;
+            for (int i = 0; i < 3; ++i) {
+                proprie += t.CtlPilaCarte1(3 * s - 3 + i).Selezionata();
+                segnate += t.CtlPilaTavolo(i).Selezionata();
+            }
+            if (ui.lampade[s] == Lampada::Turno && proprie + segnate == 3)
+                mosse[s] += proprie == 3 ? '=' : '+';
         }
-        for (int i = 0; i < 3; ++i)
-            t.ClickTavolo(i);
-        t.Fatto();
+    };
+    t.Carica();
+    t.CreaTorneo(1, "Anna");
+    auto senzaSpazi = [](std::string m) { return std::erase(m, ' '), m; };
+    for (int h = 1; h <= static_cast<int>(std::size(mani)); ++h) {
+        const auto& m = mani[h - 1];
+        ASSERT_EQ(ui.fase, Fase::Carte) << "the tournament ended before hand " << h;
+        mosse.clear();
+        ui.eventi.clear();
+        t.DaiCarte();
+        while (ui.fase == Fase::Fatto) {
+            for (int i = 0; i < 3; ++i)
+                t.ClickTavolo(i);
+            t.Fatto();
+        }
+        const char* regola = "'s moves ('+' takes table cards, '=' keeps its own): a computer "
+                             "keeps its own cards from its tenth turn of a hand, counted afresh "
+                             "at every deal";
+        EXPECT_EQ(mosse[1], senzaSpazi(m.seggio1)) << "hand " << h << ", " << t.Nomi(1) << regola;
+        EXPECT_EQ(mosse[2], senzaSpazi(m.seggio2)) << "hand " << h << ", " << t.Nomi(2) << regola;
+        EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa " + std::to_string(m.bussa)}))
+            << "hand " << h << ": the first computer to keep its cards knocks";
     }
-    EXPECT_GT(mano, 10);
 }
 
 TEST_F(TavoloProva, InvariantsCatchACardThatAppearsTwice) {

@@ -240,27 +240,6 @@ class SuonoVero : public ::testing::Test {
     Colpo m_originale;
 };
 
-// Figures for the log: what was played, what the recording heard, how long the game waited.
-void Riassumi(const char* come, const std::vector<Prova>& prove, const std::vector<Colpo>& colpi) {
-    std::vector<qint64> attese;
-    for (const Prova& p : prove)
-        attese.push_back(p.ms);
-    std::sort(attese.begin(), attese.end());
-    double corto = colpi.empty() ? 0 : 1e9, lungo = 0;
-    int basso = colpi.empty() ? 0 : 1 << 16, alto = 0;
-    for (const Colpo& c : colpi) {
-        corto = std::min(corto, c.durataMs);
-        lungo = std::max(lungo, c.durataMs);
-        basso = std::min(basso, c.picco);
-        alto = std::max(alto, c.picco);
-    }
-    std::printf("%s: %zu knocks played, %zu heard (%.0f..%.0f ms of sound, peak %d..%d); "
-                "waits %lld..%lld ms, median %lld ms\n",
-                come, prove.size(), colpi.size(), corto, lungo, basso, alto,
-                static_cast<long long>(attese.front()), static_cast<long long>(attese.back()),
-                static_cast<long long>(attese[attese.size() / 2]));
-}
-
 class SuonoVeroCarico : public SuonoVero, public ::testing::WithParamInterface<bool> {};
 
 // Quiet, and with every core busy while it records: a late process never leaves a hole.
@@ -287,8 +266,6 @@ TEST_P(SuonoVeroCarico, TwentyKnocksInARowAreEachHeardInFull) {
     const std::vector<Colpo> colpi = registrazione.Ferma();
     SentiteTutte(colpi, prove.size());
     AtteseGiuste(prove);
-    std::printf("the file: %.0f ms of sound, peak %d\n", m_originale.durataMs, m_originale.picco);
-    Riassumi(GetParam() ? "in a row, every core busy" : "in a row", prove, colpi);
 }
 
 INSTANTIATE_TEST_SUITE_P(Macchina, SuonoVeroCarico, ::testing::Values(false, true),
@@ -327,7 +304,6 @@ TEST_F(SuonoVero, AServerThatGoesAwayBeepsAndOneThatComesBackPlays) {
     const std::vector<Colpo> colpi = registrazione.Ferma();
     SentiteTutte(colpi, prove.size());
     AtteseGiuste(prove);
-    Riassumi("server back", prove, colpi);
 }
 
 // A server that takes the sound and never plays it: the knock gives up after its length and
