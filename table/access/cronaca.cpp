@@ -100,6 +100,9 @@ void Cronaca::Apri() {
         m_dialogo->setWindowTitle(QStringLiteral("Cronaca della mano"));
         m_lista = new QListWidget(m_dialogo);
         m_lista->setAccessibleName(QStringLiteral("Cronaca della mano"));
+        // A long move reads whole, wrapped, rather than behind a sideways scroll.
+        m_lista->setWordWrap(true);
+        m_lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         auto* colonna = new QVBoxLayout(m_dialogo);
         colonna->addWidget(m_lista);
         m_dialogo->resize(420, 300);
