@@ -61,6 +61,8 @@ Bussata::Esito Bussata::Suona() {
         });
     QTimer guardia;
     guardia.setSingleShot(true);
+    // A coarse timer may ring up to a twentieth early: the server gets its whole two seconds.
+    guardia.setTimerType(Qt::PreciseTimer);
     connect(&guardia, &QTimer::timeout, &ciclo, &QEventLoop::quit);
     guardia.start(m_onda.DurataMs() + kGuardiaMs);
     m_uscita->Avvia(m_onda);
