@@ -47,7 +47,6 @@ struct UiProva : InterfacciaTavolo {
     std::vector<std::string> eventi;
     std::deque<bool> risposte;
     Fase fase = Fase::Torneo;
-    std::string nomeProposto;
     std::map<int, Lampada> lampade;
     std::map<int, std::string> etichette;
     std::set<int> grigie;
@@ -57,7 +56,7 @@ struct UiProva : InterfacciaTavolo {
     std::size_t pauseAllaDomanda = 0;
 
     void MostraFase(Fase f) override { fase = f; }
-    void ProponiNome(const std::string& n) override { nomeProposto = n; }
+    void ProponiNome(const std::string&) override {}
     void CreaPostazioni(int n) override { eventi.push_back("postazioni " + std::to_string(n)); }
     void ImpostaLampada(int s, Lampada l) override {
         lampade[s] = l;
@@ -83,7 +82,12 @@ struct UiProva : InterfacciaTavolo {
     }
     void Bussa(int s) override { eventi.push_back("bussa " + std::to_string(s)); }
     std::vector<Accaduto> racconto;
-    void Racconta(const Accaduto& a) override { racconto.push_back(a); }
+    std::function<void(const Accaduto&)> alRacconto; // as each event is told
+    void Racconta(const Accaduto& a) override {
+        racconto.push_back(a);
+        if (alRacconto)
+            alRacconto(a);
+    }
     void Pausa(double s) override {
         pause.push_back(s);
         if (durantePausa)

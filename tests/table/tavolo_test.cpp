@@ -5,69 +5,6 @@ namespace {
 
 using Eventi = std::vector<std::string>;
 
-TEST_F(TavoloProva, AfterSeatTwoKnocksEveryOtherSeatPlaysOnceMore) {
-    Torneo(4, 1);
-    // seat 1 opens with a weak hand; seat 2 holds a Galbirolone and knocks on its turn
-    Dai("2B 4C 6D  1S 10S 9S  3B 5C 7S  2C 3D 4S  5B 6B 8D");
-    EXPECT_FALSE(t.CtlPilaTavolo(0).Coperta());
-    EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa 2"}));
-    EXPECT_EQ(ui.lampade[2], Lampada::Bussato);
-    EXPECT_EQ(ui.fase, Fase::Fatto);
-    EXPECT_EQ(ui.lampade[4], Lampada::Turno);
-    t.Fatto(); // keeping the hand after a knock is a plain pass
-    EXPECT_EQ(ui.Solo("bussa").size(), 1u);
-    EXPECT_EQ(ui.lampade[4], Lampada::Riposo);
-    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 1", "turno 2", "turno 3", "turno 4", "turno 1"}));
-    ASSERT_EQ(ui.Solo("msg").size(), 2u); // the ranking, then the Galbirolone's ball
-    EXPECT_EQ(ui.Solo("msg")[1],
-              "msg 64 [Meraviglioso:] " + t.Nomi(2) + " ha guadagnato una palla!");
-    EXPECT_EQ(t.Palle(2), 4);
-    EXPECT_EQ(ui.fase, Fase::Carte);
-    EXPECT_EQ(t.Mazziere(), 2);
-    for (int s = 1; s <= 3; ++s)
-        EXPECT_FALSE(t.CtlPilaCarte1(3 * s - 1).Coperta());
-}
-
-TEST_F(TavoloProva, TheHumanOpenerAnswersTheQuestion) {
-    Torneo(3, 3);
-    ui.risposte = {false};
-    Dai("4B 6C 8D  1S 10S 9S  2C 3D 7S  5B 5C 5D");
-    EXPECT_EQ(ui.Solo("domanda"), (Eventi{"domanda [Domanda:] Vuoi bussare con queste carte?"}));
-    EXPECT_EQ(ui.pauseAllaDomanda, 0u); // no opener pause for the human
-    ASSERT_EQ(ui.fase, Fase::Fatto);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_FALSE(t.CtlPilaTavolo(i).Coperta())
-            << "the human opener passed: the dealt cards lie face up on the table";
-    EXPECT_EQ(ui.Solo("turno").front(), "turno 3");
-    EXPECT_EQ(Carte0(), "5B 5C 5D");
-    // seat 2 knocked on its Galbirolone; the human passes and seat 1 plays last
-    t.Fatto();
-    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 3", "turno 1", "turno 2", "turno 3", "turno 1"}));
-    EXPECT_EQ(ui.fase, Fase::Carte);
-}
-
-TEST_F(TavoloProva, TheHumanKnocksAtTheDealAndNeverPlaysAgainThatHand) {
-    Torneo(3, 3);
-    ui.risposte = {true};
-    Dai("4B 6C 8D  2S 5S 9C  2C 3D 7S  6S 7C 8S");
-    EXPECT_EQ(Carte0(), "2C 3D 7S");
-    EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa 3"}));
-    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 3", "turno 1", "turno 2"}));
-    EXPECT_EQ(ui.fase, Fase::Carte);
-    EXPECT_EQ(ui.lampade[3], Lampada::Bussato);
-}
-
-TEST_F(TavoloProva, AnOpenerAtTheLastComputerSeatKnocksAndTheHumanPlaysFirst) {
-    Torneo(4, 3);
-    Dai("4B 6C 8D  2S 5S 9C  7C 7S 7D  2C 3D 9S  1B 1C 1D");
-    EXPECT_EQ(ui.Solo("bussa"), (Eventi{"bussa 3"}));
-    EXPECT_EQ(Tavolo3(), "1B 1C 1D");
-    ASSERT_EQ(ui.fase, Fase::Fatto);
-    t.Fatto();
-    EXPECT_EQ(ui.Solo("turno"), (Eventi{"turno 3", "turno 4", "turno 1", "turno 2"}));
-    EXPECT_EQ(ui.fase, Fase::Carte);
-}
-
 struct SogliaApertura : TavoloProva, ::testing::WithParamInterface<std::pair<const char*, bool>> {};
 
 TEST_P(SogliaApertura, AComputerOpenerKnocksOnTrisOrAboveTheBar) {

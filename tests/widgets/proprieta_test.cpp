@@ -1,25 +1,8 @@
-#include "bottoneprova.h"
 #include "widgets/proprieta.h"
-
-#include <QJsonDocument>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(ProprietaBottone, BagWithOnlyThePictureInAnyCaseLoadsAPlainTransparentPushButton) {
-    Proprieta bag;
-    bag.Scrivi(QStringLiteral("pictureup"), prova::kPulsante, Immagine());
-    ImgBtn b;
-    b.LeggiProprieta(bag);
-    EXPECT_EQ(b.ImmagineMostrata(), prova::kPulsante);
-    EXPECT_EQ(b.Gradino(), 50);
-    EXPECT_TRUE(b.Stretch());
-    EXPECT_TRUE(b.Caption().isEmpty());
-    EXPECT_EQ(b.BackStyle(), 0);
-    EXPECT_EQ(b.BackColor().valore, Colore::kFacciaPulsante);
-    EXPECT_TRUE(b.Enabled());
-}
 
 TEST(BagDiProprieta, KeysIgnoreCaseAndValuesKeepTheirKind) {
     Proprieta bag;

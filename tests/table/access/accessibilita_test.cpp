@@ -152,6 +152,17 @@ TEST_F(Accessibilita, ATournamentIsFollowedAndPlayedThroughTheTree) {
         eventi.clear();
         Agisci(b.T().FaseCorrente() == Fase::Carte ? static_cast<QObject*>(c.CmdCarte) : c.CmdFatto,
                QAccessibleActionInterface::pressAction());
+        int gruppi = 0; // of cards: one per seat of the tournament, and the table's
+        for (int k = 0; k < Di(&b.finestra)->childCount(); ++k) {
+            QAccessibleInterface* g = Di(&b.finestra)->child(k);
+            if (g->role() != QAccessible::Grouping || g->state().invisible)
+                continue;
+            ++gruppi;
+            EXPECT_EQ(g->childCount(), 3)
+                << "the cards of \"" << g->text(QAccessible::Name).toStdString() << "\" are "
+                << g->childCount();
+        }
+        EXPECT_EQ(gruppi, b.T().NumGiocatori() + 1) << "groups of cards for 3 seats and the table";
         for (const Evento& e : eventi) // the cards a computer takes from the table
             prese = prese ||
                     (e.tipo == QAccessible::NameChanged && e.computer &&

@@ -78,6 +78,8 @@ TEST(Tasti, EachKeyActsOnceOnTheTableAndTheFocusFollowsTheGame) {
          "keypad Enter held on a card plays Fatto once: the knock, and no new deal"},
         {Qt::Key_Return, nulla, true, "Fatto fuoco CtlPilaCarte0(0) segni",
          "Return held on Dai Carte deals once"},
+        {Qt::Key_Tab, nulla, false, "Fatto fuoco CtlPilaTavolo(0) segni",
+         "Tab on a new turn enters the table's cards at the first, not at last turn's"},
         {Qt::Key_Return, nulla, true, "Carte fuoco CmdCarte segni bussa 6",
          "Return held on a card with nothing marked knocks once"},
     };

@@ -25,7 +25,9 @@ class DialoghiFinti : public Dialoghi {
         messaggi.push_back(titolo + '|' + testo);
     }
     bool Domanda(const QString&, const QString&) override { return risposta && risposta(); }
+    void Descrivi(const QString& d) override { descrizione = d; }
     QStringList messaggi;
+    QString descrizione; // what the last box told assistive technology beside its text
     std::function<bool()> risposta;
 };
 

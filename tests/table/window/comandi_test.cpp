@@ -1,6 +1,9 @@
 #include "banco.h"
+#include "table/window/descrizioni.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QToolTip>
 
@@ -61,10 +64,27 @@ TEST(Comandi, TheRulesListTheKeysAndTheMenuOpensFromKeysAndTheRightButton) {
     ASSERT_NE(regole, nullptr);
     EXPECT_EQ(regole->windowTitle(), "Regole del gioco");
     EXPECT_NE(regole->windowModality(), Qt::NonModal);
-    for (const char* parola : {"Galbirolone", "bussare", "palle", "di turno", "ha bussato",
-                               "fuori dal torneo", "Ctrl+N", "F2", "F1", "F3", "Ctrl+Q", "Menu",
-                               "Maiusc+F10", "Maiusc+Tab", "Inizio", "Fine", "Spazio", "Invio"})
-        EXPECT_TRUE(regole->text().contains(QLatin1String(parola))) << parola;
+    // What the box shows, as a screen reader reads it too: the words, not their markup.
+    const QString letto = QAccessible::queryAccessibleInterface(
+                              regole->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                              ->text(QAccessible::Name);
+    EXPECT_FALSE(letto.contains(QLatin1Char('<')))
+        << "the rules show their markup: " << letto.left(60).toStdString();
+    for (const char* parola :
+         {"Galbirolone", "bussare", "palle", "Ctrl+N", "F2", "F1", "F3", "Ctrl+Q", "Menu",
+          "Maiusc+F10", "Maiusc+Tab", "Inizio", "Fine", "Spazio", "Invio"})
+        EXPECT_TRUE(letto.contains(QLatin1String(parola))) << parola;
+    // Each lamp as the rules tell it: its look, then what the score row says it means.
+    for (const auto& [stato, mostra] : {std::pair{Lampada::Riposo, "Bianca"},
+                                        {Lampada::Turno, "Gialla"},
+                                        {Lampada::Bussato, "Con una figura dentro"},
+                                        {Lampada::Uscito, "Barrata in rosso"}}) {
+        const QString significa = descrizioni::Lampada(stato).toLower();
+        const QString detto = QStringLiteral("%1: %2.").arg(
+            mostra, significa.isEmpty() ? QStringLiteral("in gioco") : significa);
+        EXPECT_TRUE(letto.contains(detto))
+            << "the rules do not say \"" << detto.toStdString() << "\" of the lamp that means it";
+    }
     QTest::keyClick(regole, Qt::Key_Escape);
     QApplication::processEvents();
     EXPECT_EQ(ScatolaAperta(), nullptr);

@@ -1,7 +1,10 @@
 #include "banco.h"
+#include "table/access/cronaca.h"
+#include "table/access/parole.h"
 
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
@@ -15,17 +18,53 @@ namespace {
 
 class Torneo : public ::testing::TestWithParam<int> {};
 
+// Played to the end, the window agreeing with the table at every step; the opener's question
+// names the player's own three cards, and the chronicle (F3) still holds the hand before.
 TEST_P(Torneo, PlaysToTheEndWithTheMouse) {
     Banco b(static_cast<std::uint64_t>(GetParam()));
     std::mt19937 scelte(GetParam());
-    b.dialoghi.risposta = [&] { return scelte() % 2 == 0; };
+    const auto carte = [&](int seggio) { // a seat's three cards in words
+        std::vector<CartaDetta> tre;
+        for (int i = 0; i < 3; ++i) {
+            const Carta& c = seggio == b.T().NumGiocatori()
+                                 ? b.T().CtlPilaCarte0(i)
+                                 : b.T().CtlPilaCarte1(3 * seggio - 3 + i);
+            tre.push_back({c.CodiceSeme(), c.Valore()});
+        }
+        return parole::Mano(tre);
+    };
+    b.dialoghi.risposta = [&] {
+        const QString mie = carte(b.T().NumGiocatori());
+        EXPECT_TRUE(b.dialoghi.descrizione.contains(mie))
+            << "the opener's question tells a screen reader \""
+            << b.dialoghi.descrizione.toStdString() << "\", but the player holds "
+            << mie.toStdString();
+        return scelte() % 2 == 0;
+    };
     Clicca(b.C().OptAvversari[GetParam() % 6]);
     Clicca(b.C().CmdTorneo);
     const auto fine = [&] { return b.dialoghi.messaggi.endsWith("Galbirola|Fine del Torneo"); };
     for (int passo = 0; passo < 5000 && !fine(); ++passo) {
         SCOPED_TRACE(passo);
         if (b.T().FaseCorrente() == Fase::Carte) {
+            std::vector<std::pair<QString, QString>>
+                mostrate; // the last showdown's seats and hands
+            for (const Tavolo::Risultato& r : b.T().UltimaMano())
+                mostrate.emplace_back(QString::fromStdString(r.Nome), carte(r.Posto + 1));
             Clicca(b.C().CmdCarte);
+            if (b.T().FaseCorrente() != Fase::Fatto)
+                continue;
+            b.finestra.Cronista()->Apri();
+            const auto* cronaca = b.finestra.Cronista()->Finestra()->findChild<QListWidget*>();
+            for (const auto& [nome, mano] : mostrate) {
+                bool letta = false;
+                for (int i = 0; i < cronaca->count(); ++i)
+                    letta |= cronaca->item(i)->text().contains(nome) &&
+                             cronaca->item(i)->text().contains(mano);
+                EXPECT_TRUE(letta) << "the chronicle (F3) has lost the hand before this one, where "
+                                   << nome.toStdString() << " showed " << mano.toStdString();
+            }
+            b.finestra.Cronista()->Finestra()->close();
         } else {
             ASSERT_EQ(b.T().FaseCorrente(), Fase::Fatto);
             auto sei =
