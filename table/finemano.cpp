@@ -48,7 +48,7 @@ void Tavolo::FineMano() {
         lista[i].Posizione = static_cast<std::int16_t>(pari ? lista[i - 1].Posizione : i + 1);
     }
 
-    for (int s = 1; s <= n; ++s) {
+    for (int s = 1; s <= n && m_ui.Ascolta(); ++s) {
         if (m_palle[s] == 0)
             continue;
         const Carta* c = s < n ? &m_carte1[3 * s - 3] : &m_carte0[0];
