@@ -4,6 +4,20 @@
 #include "platform/casuale.h"
 #include "players/valutamano.h"
 
+#include <bit>
+
+namespace {
+
+// Every value's points at hand: a turn looks them up for six cards.
+constexpr auto kPuntiDelValore = [] {
+    std::array<std::uint8_t, 256> punti{};
+    for (int v = 0; v < 256; ++v)
+        punti[v] = PuntiCarta(static_cast<std::uint8_t>(v));
+    return punti;
+}();
+
+} // namespace
+
 void ClsGiocatore::ImpostaCarte(Carta* c1, Carta* c2, Carta* c3) {
     m_carteMano = {c1, c2, c3};
 }
@@ -22,8 +36,7 @@ void ClsGiocatore::Fotografa() {
     for (int p = 1; p <= 6; ++p) {
         const Carta& c = *Vista(p);
         DatiCarta& d = m_carte[p];
-        // a known suit's text is already in place when the code matches
-        if (d.codice != c.CodiceSeme() || c.CodiceSeme() < 0)
+        if (c.CodiceSeme() < 0)
             d.Seme = c.Seme();
         d.codice = c.CodiceSeme();
         d.Valore = c.Valore();
@@ -33,13 +46,16 @@ void ClsGiocatore::Fotografa() {
 
 void ClsGiocatore::Raggruppa() {
     std::array<unsigned, 7> valoriDelGruppo{};
+    m_delGruppo = {};
+    m_delValore = {};
     std::array<std::uint8_t, 11> quanti{};
     std::array<std::uint8_t, 4> primoDelSeme{}; // 0 while no card of the suit is seen
     m_forseTris = false;
     m_forseGalbirola = false;
+    m_valoriStrani = false;
     for (int p = 1; p <= 6; ++p) {
         const DatiCarta& d = m_carte[p];
-        m_punti[p] = PuntiCarta(d.Valore);
+        m_punti[p] = kPuntiDelValore[d.Valore];
         if (d.codice >= 0) {
             std::uint8_t& primo = primoDelSeme[d.codice];
             if (primo == 0)
@@ -55,12 +71,14 @@ void ClsGiocatore::Raggruppa() {
                 }
             }
         }
+        m_delGruppo[m_gruppo[p]] |= static_cast<std::uint8_t>(1u << p);
         // values no card of the deck has are let through to the full search
         if (d.Valore <= 10) {
+            m_delValore[d.Valore] |= static_cast<std::uint8_t>(1u << p);
             valoriDelGruppo[m_gruppo[p]] |= 1u << d.Valore;
             m_forseTris |= ++quanti[d.Valore] >= 3;
         } else {
-            m_forseTris = m_forseGalbirola = true;
+            m_forseTris = m_forseGalbirola = m_valoriStrani = true;
         }
     }
     for (int p = 1; p <= 6; ++p) {
@@ -142,15 +160,19 @@ void ClsGiocatore::CercaGalbirolone(std::uint8_t& p1, std::uint8_t& p2, std::uin
 
 // The first triple in search order (i outermost) with the highest point sum among those
 // the two tests accept; equal sums keep the first. Positions stay as they were when none is.
-template <class PerJ, class PerK>
-bool ClsGiocatore::MiglioreTripla(PerJ accettaJ, PerK accettaK, std::uint8_t& p1, std::uint8_t& p2,
+// Only the positions in the candidates' masks (bits 1..6) are put to the tests.
+template <class CandidatiJ, class PerJ, class CandidatiK, class PerK>
+bool ClsGiocatore::MiglioreTripla(CandidatiJ candidatiJ, PerJ accettaJ, CandidatiK candidatiK,
+                                  PerK accettaK, std::uint8_t& p1, std::uint8_t& p2,
                                   std::uint8_t& p3) const {
     int migliore = 0;
     for (int i = 1; i <= 6; ++i) {
-        for (int j = 1; j <= 6; ++j) {
+        for (unsigned restoJ = candidatiJ(i); restoJ != 0; restoJ &= restoJ - 1) {
+            const int j = std::countr_zero(restoJ);
             if (!accettaJ(i, j))
                 continue;
-            for (int k = 1; k <= 6; ++k) {
+            for (unsigned restoK = candidatiK(i, j); restoK != 0; restoK &= restoK - 1) {
+                const int k = std::countr_zero(restoK);
                 if (!accettaK(i, j, k))
                     continue;
                 const int somma = m_punti[i] + m_punti[j] + m_punti[k];
@@ -169,24 +191,31 @@ bool ClsGiocatore::MiglioreTripla(PerJ accettaJ, PerK accettaK, std::uint8_t& p1
 void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                                   bool& trovato) const {
     // three values in a row of one suit
+    const auto seme = [&](int i) { return unsigned{m_delGruppo[m_gruppo[i]]}; };
     trovato = m_forseGalbirola &&
-              MiglioreTripla(
-                  [&](int i, int j) {
-                      return m_carte[j].Valore == m_carte[i].Valore + 1 && Stesso(j, i);
-                  },
-                  [&](int i, int, int k) {
-                      return m_carte[k].Valore == m_carte[i].Valore + 2 && Stesso(k, i);
-                  },
-                  p1, p2, p3);
+              MiglioreTripla([&](int i) { return seme(i) & ConValore(m_carte[i].Valore + 1); },
+                             [&](int i, int j) {
+                                 return m_carte[j].Valore == m_carte[i].Valore + 1 && Stesso(j, i);
+                             },
+                             [&](int i, int) { return seme(i) & ConValore(m_carte[i].Valore + 2); },
+                             [&](int i, int, int k) {
+                                 return m_carte[k].Valore == m_carte[i].Valore + 2 && Stesso(k, i);
+                             },
+                             p1, p2, p3);
 }
 
 void ClsGiocatore::CercaTris(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                              bool& trovato) const {
     // one value in three different suits
+    const auto altri = [&](int i) {
+        return ConValore(m_carte[i].Valore) & ~unsigned{m_delGruppo[m_gruppo[i]]};
+    };
     trovato =
         m_forseTris &&
         MiglioreTripla(
+            altri,
             [&](int i, int j) { return m_carte[j].Valore == m_carte[i].Valore && !Stesso(j, i); },
+            [&](int i, int j) { return altri(i) & ~unsigned{m_delGruppo[m_gruppo[j]]}; },
             [&](int i, int j, int k) {
                 return m_carte[k].Valore == m_carte[i].Valore && !Stesso(k, i) && !Stesso(k, j);
             },
@@ -199,12 +228,12 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     // looking at increasing triples alone finds the same choice.
     int migliore = 0;
     for (int i = 1; i <= 4; ++i) {
-        for (int j = i + 1; j <= 5; ++j) {
-            if (!Stesso(j, i))
-                continue;
-            for (int k = j + 1; k <= 6; ++k) {
-                if (!Stesso(k, j))
-                    continue;
+        // the later positions of i's suit, visited in increasing order
+        const unsigned seguenti = m_delGruppo[m_gruppo[i]] & ~((2u << i) - 1);
+        for (unsigned dopoI = seguenti; dopoI != 0; dopoI &= dopoI - 1) {
+            const int j = std::countr_zero(dopoI);
+            for (unsigned dopoJ = dopoI & (dopoI - 1); dopoJ != 0; dopoJ &= dopoJ - 1) {
+                const int k = std::countr_zero(dopoJ);
                 const int somma = m_punti[i] + m_punti[j] + m_punti[k];
                 if (somma > migliore) {
                     p1 = static_cast<std::uint8_t>(i);

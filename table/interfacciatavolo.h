@@ -64,6 +64,8 @@ class CarteDette {
     bool empty() const { return m_quante == 0; }
     const CartaDetta& operator[](std::size_t i) const { return m_carte[i]; }
     CartaDetta& operator[](std::size_t i) { return m_carte[i]; }
+    const CartaDetta& front() const { return m_carte[0]; }
+    const CartaDetta& back() const { return m_carte[m_quante - 1]; }
     const CartaDetta* begin() const { return m_carte.data(); }
     const CartaDetta* end() const { return m_carte.data() + m_quante; }
     CartaDetta* begin() { return m_carte.data(); }
