@@ -33,58 +33,62 @@ void ClsGiocatore::SetCarte(const std::array<DatiCarta, 6>& carte) {
 }
 
 void ClsGiocatore::Fotografa() {
-    for (int p = 1; p <= 6; ++p) {
-        const Carta& c = *Vista(p);
-        DatiCarta& d = m_carte[p];
+    const auto copia = [](const Carta& c, DatiCarta& d) {
         if (c.CodiceSeme() < 0)
             d.Seme = c.Seme();
         d.codice = c.CodiceSeme();
         d.Valore = c.Valore();
+    };
+    for (int i = 0; i < 3; ++i) {
+        copia(*m_carteMano[i], m_carte[i + 1]);
+        copia(*m_carteTavolo[i], m_carte[i + 4]);
     }
     Raggruppa();
 }
 
 void ClsGiocatore::Raggruppa() {
+    // How many cards hold each value, four bits apiece: a count of three or more is one
+    // whose bit 2 is set once one is added (six cards never make a count of seven).
+    std::uint64_t quanti = 0;
     std::array<unsigned, 7> valoriDelGruppo{};
+    std::array<std::uint8_t, 4> primoDelSeme{}; // 0 while no card of the suit is seen
     m_delGruppo = {};
     m_delValore = {};
-    std::array<std::uint8_t, 11> quanti{};
-    std::array<std::uint8_t, 4> primoDelSeme{}; // 0 while no card of the suit is seen
-    m_forseTris = false;
-    m_forseGalbirola = false;
     m_valoriStrani = false;
     for (int p = 1; p <= 6; ++p) {
         const DatiCarta& d = m_carte[p];
+        const auto bit = static_cast<std::uint8_t>(1u << p);
         m_punti[p] = kPuntiDelValore[d.Valore];
-        if (d.codice >= 0) {
+        std::uint8_t gruppo = static_cast<std::uint8_t>(p);
+        if (d.codice >= 0) [[likely]] {
             std::uint8_t& primo = primoDelSeme[d.codice];
-            if (primo == 0)
-                primo = static_cast<std::uint8_t>(p);
-            m_gruppo[p] = primo;
+            primo = primo != 0 ? primo : gruppo;
+            gruppo = primo;
         } else {
             // a suit text outside the four names is compared as written
-            m_gruppo[p] = static_cast<std::uint8_t>(p);
             for (int q = 1; q < p; ++q) {
                 if (m_carte[q].codice < 0 && m_carte[q].Seme == d.Seme) {
-                    m_gruppo[p] = m_gruppo[q];
+                    gruppo = m_gruppo[q];
                     break;
                 }
             }
         }
-        m_delGruppo[m_gruppo[p]] |= static_cast<std::uint8_t>(1u << p);
+        m_gruppo[p] = gruppo;
+        m_delGruppo[gruppo] |= bit;
         // values no card of the deck has are let through to the full search
-        if (d.Valore <= 10) {
-            m_delValore[d.Valore] |= static_cast<std::uint8_t>(1u << p);
-            valoriDelGruppo[m_gruppo[p]] |= 1u << d.Valore;
-            m_forseTris |= ++quanti[d.Valore] >= 3;
+        if (d.Valore <= 10) [[likely]] {
+            m_delValore[d.Valore] |= bit;
+            valoriDelGruppo[gruppo] |= 1u << d.Valore;
+            quanti += std::uint64_t{1} << (4 * d.Valore);
         } else {
-            m_forseTris = m_forseGalbirola = m_valoriStrani = true;
+            m_valoriStrani = true;
         }
     }
-    for (int p = 1; p <= 6; ++p) {
-        const unsigned v = valoriDelGruppo[p];
-        m_forseGalbirola |= (v & (v >> 1) & (v >> 2)) != 0;
-    }
+    unsigned fila = 0;
+    for (const unsigned v : valoriDelGruppo)
+        fila |= v & (v >> 1) & (v >> 2);
+    m_forseTris = m_valoriStrani || ((quanti + 0x11111111111) & 0x44444444444) != 0;
+    m_forseGalbirola = m_valoriStrani || fila != 0;
 }
 
 void ClsGiocatore::Scegli(std::array<std::uint8_t, 3>& s) {
