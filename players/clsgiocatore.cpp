@@ -47,6 +47,44 @@ void ClsGiocatore::Fotografa() {
 }
 
 void ClsGiocatore::Raggruppa() {
+    // The four suits and the deck's values, as every deal makes them: one pass of bit masks.
+    std::array<unsigned, 4> delSeme{};    // positions per suit
+    std::array<unsigned, 4> valoriSeme{}; // values per suit
+    std::uint64_t quanti = 0;             // cards per value, four bits apiece
+    bool comuni = true;
+    m_delValore = {};
+    for (int p = 1; p <= 6; ++p) {
+        const DatiCarta& d = m_carte[p];
+        comuni &= d.codice >= 0 && d.Valore <= 10;
+        if (!comuni)
+            break;
+        const unsigned bit = 1u << p;
+        m_punti[p] = kPuntiDelValore[d.Valore];
+        delSeme[d.codice] |= bit;
+        valoriSeme[d.codice] |= 1u << d.Valore;
+        m_delValore[d.Valore] |= static_cast<std::uint8_t>(bit);
+        quanti += std::uint64_t{1} << (4 * d.Valore);
+    }
+    if (!comuni) {
+        RaggruppaTutto();
+        return;
+    }
+    m_delGruppo = {};
+    for (int p = 1; p <= 6; ++p) {
+        const unsigned seme = delSeme[m_carte[p].codice];
+        m_gruppo[p] = static_cast<std::uint8_t>(std::countr_zero(seme));
+        m_delGruppo[m_gruppo[p]] = static_cast<std::uint8_t>(seme);
+    }
+    unsigned fila = 0;
+    for (const unsigned v : valoriSeme)
+        fila |= v & (v >> 1) & (v >> 2);
+    // a count of three or more has bit 2 set once one is added (six cards never make seven)
+    m_forseTris = ((quanti + 0x11111111111) & 0x44444444444) != 0;
+    m_forseGalbirola = fila != 0;
+    m_valoriStrani = false;
+}
+
+void ClsGiocatore::RaggruppaTutto() {
     // How many cards hold each value, four bits apiece: a count of three or more is one
     // whose bit 2 is set once one is added (six cards never make a count of seven).
     std::uint64_t quanti = 0;

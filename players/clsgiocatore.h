@@ -56,6 +56,8 @@ class ClsGiocatore {
   private:
     bool Stesso(int a, int b) const { return m_gruppo[a] == m_gruppo[b]; }
     void Raggruppa();
+    // The same for suit texts outside the four and values no card of the deck has.
+    void RaggruppaTutto();
     template <class CandidatiJ, class PerJ, class CandidatiK, class PerK>
     bool MiglioreTripla(CandidatiJ candidatiJ, PerJ accettaJ, CandidatiK candidatiK, PerK accettaK,
                         std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3) const;
