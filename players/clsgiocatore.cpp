@@ -181,13 +181,17 @@ bool ClsGiocatore::GiocaTurno(Attesa& attesa) {
 void ClsGiocatore::CercaGalbirolone(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                                     bool& trovato) const {
     trovato = false;
-    for (int i = 1; i <= 6; ++i) {
+    for (unsigned assi = ConValore(1); assi != 0; assi &= assi - 1) {
+        const int i = std::countr_zero(assi);
         if (m_carte[i].Valore != 1)
             continue;
-        for (int j = 1; j <= 6; ++j) {
+        const unsigned seme = m_delGruppo[m_gruppo[i]];
+        for (unsigned re = seme & ConValore(10); re != 0; re &= re - 1) {
+            const int j = std::countr_zero(re);
             if (m_carte[j].Valore != 10 || !Stesso(j, i))
                 continue;
-            for (int k = 1; k <= 6; ++k) {
+            for (unsigned cavalli = seme & ConValore(9); cavalli != 0; cavalli &= cavalli - 1) {
+                const int k = std::countr_zero(cavalli);
                 if (m_carte[k].Valore == 9 && Stesso(k, i)) {
                     p1 = static_cast<std::uint8_t>(i);
                     p2 = static_cast<std::uint8_t>(j);
