@@ -3,9 +3,11 @@
 #include "players/valutamano.h"
 #include "table/invarianti.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 // The end of a hand: reveal, rank and show the hands, then balls won and lost, seats
@@ -68,36 +70,43 @@ void Tavolo::FineMano() {
 }
 
 std::string Tavolo::Classifica() const {
-    std::string testo;
-    testo.reserve(40 * m_ultimaMano.size());
-    const auto numero = [&testo](long long x) {
-        char cifre[24];
-        testo.append(cifre, std::to_chars(cifre, cifre + sizeof cifre, x).ptr);
+    // Written in place: every line fits its name and 40 bytes.
+    std::size_t spazio = 0;
+    for (const Risultato& r : m_ultimaMano)
+        spazio += r.Nome.size() + 40;
+    std::string testo(spazio, '\0');
+    char* fine = testo.data();
+    const auto scrivi = [&fine](std::string_view parte) {
+        fine = std::copy(parte.begin(), parte.end(), fine);
+    };
+    const auto numero = [&](long long x) {
+        fine = std::to_chars(fine, testo.data() + testo.size(), x).ptr;
     };
     for (const Risultato& r : m_ultimaMano) {
         numero(r.Posizione);
-        testo += "° ";
-        testo += r.Nome;
-        testo += ": ";
+        scrivi("° ");
+        scrivi(r.Nome);
+        scrivi(": ");
         switch (r.Tipo) {
         case kPunti:
-            testo += "Punti ";
+            scrivi("Punti ");
             numero(r.Punteggio);
             break;
         case kTris:
-            testo += "Tris di ";
+            scrivi("Tris di ");
             numero(r.Punteggio);
             break;
         case kGalbirola:
-            testo += "Galbirola di ";
+            scrivi("Galbirola di ");
             numero(r.Punteggio);
             break;
         case kGalbirolone:
-            testo += "Galbirolone";
+            scrivi("Galbirolone");
             break;
         }
-        testo += "\r\n";
+        scrivi("\r\n");
     }
+    testo.resize(static_cast<std::size_t>(fine - testo.data()));
     return testo;
 }
 
