@@ -318,9 +318,9 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
 
     // No suit holds three of the six cards: the best pair of one suit and a random table card.
     for (int i = 1; i <= 5; ++i) {
-        for (int j = i + 1; j <= 6; ++j) {
-            if (!Stesso(j, i))
-                continue;
+        const unsigned seguenti = m_delGruppo[m_gruppo[i]] & ~((2u << i) - 1);
+        for (unsigned dopoI = seguenti; dopoI != 0; dopoI &= dopoI - 1) {
+            const int j = std::countr_zero(dopoI);
             const int somma = m_punti[i] + m_punti[j];
             if (somma > migliore) {
                 p1 = static_cast<std::uint8_t>(i);
