@@ -45,6 +45,9 @@ struct CartaDetta {
 class CarteDette {
   public:
     static constexpr std::size_t kMassimo = 3;
+    using value_type = CartaDetta;
+    using iterator = CartaDetta*;
+    using const_iterator = const CartaDetta*;
 
     CarteDette() = default;
     CarteDette(std::initializer_list<CartaDetta> carte) : CarteDette(carte.begin(), carte.end()) {}
@@ -60,6 +63,7 @@ class CarteDette {
             throw std::length_error("an event names at most three cards");
         m_carte[m_quante++] = carta;
     }
+    void clear() { m_quante = 0; }
     std::size_t size() const { return m_quante; }
     bool empty() const { return m_quante == 0; }
     const CartaDetta& operator[](std::size_t i) const { return m_carte[i]; }
