@@ -38,16 +38,8 @@ void Carta::Mostra(int codice, std::uint8_t Valore) {
     }
 }
 
-void Carta::SetCoperta(bool Stato) {
-    if (Stato && !m_mazzo)
-        throw OggettoNonImpostato("Coperta: no deck attached");
-    m_coperta = Stato;
-    Avvisa();
-}
-
-void Carta::SetSelezionata(bool Stato) {
-    m_selezionata = Stato;
-    Avvisa();
+void Carta::SenzaMazzo(const char* cosa) {
+    throw OggettoNonImpostato(cosa);
 }
 
 void Carta::ImpostaMazzo(const MazzoCarte* NuovoMazzo) {

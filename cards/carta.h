@@ -37,10 +37,18 @@ class Carta {
 
     bool Coperta() const { return m_coperta; }
     // Turning a card face down needs the deck's back.
-    void SetCoperta(bool Stato);
+    void SetCoperta(bool Stato) {
+        if (Stato && !m_mazzo) [[unlikely]]
+            SenzaMazzo("Coperta: no deck attached");
+        m_coperta = Stato;
+        Avvisa();
+    }
 
     bool Selezionata() const { return m_selezionata; }
-    void SetSelezionata(bool Stato);
+    void SetSelezionata(bool Stato) {
+        m_selezionata = Stato;
+        Avvisa();
+    }
 
     const std::string& Seme() const {
         return m_codiceSeme >= 0 ? NomeSeme(m_codiceSeme) : m_semeAltro;
@@ -69,6 +77,7 @@ class Carta {
     }
 
   private:
+    [[noreturn]] static void SenzaMazzo(const char* cosa);
     void Mostra(int codice, std::uint8_t Valore);
     void Avvisa() const {
         if (m_osservatore)

@@ -4,6 +4,20 @@
 #include "platform/casuale.h"
 #include "players/valutamano.h"
 
+#include <bit>
+
+namespace {
+
+// Every value's points at hand: a turn looks them up for six cards.
+constexpr auto kPuntiDelValore = [] {
+    std::array<std::uint8_t, 256> punti{};
+    for (int v = 0; v < 256; ++v)
+        punti[v] = PuntiCarta(static_cast<std::uint8_t>(v));
+    return punti;
+}();
+
+} // namespace
+
 void ClsGiocatore::ImpostaCarte(Carta* c1, Carta* c2, Carta* c3) {
     m_carteMano = {c1, c2, c3};
 }
@@ -19,54 +33,100 @@ void ClsGiocatore::SetCarte(const std::array<DatiCarta, 6>& carte) {
 }
 
 void ClsGiocatore::Fotografa() {
-    for (int p = 1; p <= 6; ++p) {
-        const Carta& c = *Vista(p);
-        DatiCarta& d = m_carte[p];
-        // a known suit's text is already in place when the code matches
-        if (d.codice != c.CodiceSeme() || c.CodiceSeme() < 0)
+    const auto copia = [](const Carta& c, DatiCarta& d) {
+        if (c.CodiceSeme() < 0)
             d.Seme = c.Seme();
         d.codice = c.CodiceSeme();
         d.Valore = c.Valore();
+    };
+    for (int i = 0; i < 3; ++i) {
+        copia(*m_carteMano[i], m_carte[i + 1]);
+        copia(*m_carteTavolo[i], m_carte[i + 4]);
     }
     Raggruppa();
 }
 
 void ClsGiocatore::Raggruppa() {
-    std::array<unsigned, 7> valoriDelGruppo{};
-    std::array<std::uint8_t, 11> quanti{};
-    std::array<std::uint8_t, 4> primoDelSeme{}; // 0 while no card of the suit is seen
-    m_forseTris = false;
-    m_forseGalbirola = false;
+    // The four suits and the deck's values, as every deal makes them: one pass of bit masks.
+    std::array<unsigned, 4> delSeme{};    // positions per suit
+    std::array<unsigned, 4> valoriSeme{}; // values per suit
+    std::uint64_t quanti = 0;             // cards per value, four bits apiece
+    bool comuni = true;
+    m_delValore = {};
     for (int p = 1; p <= 6; ++p) {
         const DatiCarta& d = m_carte[p];
-        m_punti[p] = PuntiCarta(d.Valore);
-        if (d.codice >= 0) {
+        comuni &= d.codice >= 0 && d.Valore <= 10;
+        if (!comuni)
+            break;
+        const unsigned bit = 1u << p;
+        m_punti[p] = kPuntiDelValore[d.Valore];
+        delSeme[d.codice] |= bit;
+        valoriSeme[d.codice] |= 1u << d.Valore;
+        m_delValore[d.Valore] |= static_cast<std::uint8_t>(bit);
+        quanti += std::uint64_t{1} << (4 * d.Valore);
+    }
+    if (!comuni) {
+        RaggruppaTutto();
+        return;
+    }
+    m_delGruppo = {};
+    for (int p = 1; p <= 6; ++p) {
+        const unsigned seme = delSeme[m_carte[p].codice];
+        m_gruppo[p] = static_cast<std::uint8_t>(std::countr_zero(seme));
+        m_delGruppo[m_gruppo[p]] = static_cast<std::uint8_t>(seme);
+    }
+    unsigned fila = 0;
+    for (const unsigned v : valoriSeme)
+        fila |= v & (v >> 1) & (v >> 2);
+    // a count of three or more has bit 2 set once one is added (six cards never make seven)
+    m_forseTris = ((quanti + 0x11111111111) & 0x44444444444) != 0;
+    m_forseGalbirola = fila != 0;
+    m_valoriStrani = false;
+}
+
+void ClsGiocatore::RaggruppaTutto() {
+    // How many cards hold each value, four bits apiece: a count of three or more is one
+    // whose bit 2 is set once one is added (six cards never make a count of seven).
+    std::uint64_t quanti = 0;
+    std::array<unsigned, 7> valoriDelGruppo{};
+    std::array<std::uint8_t, 4> primoDelSeme{}; // 0 while no card of the suit is seen
+    m_delGruppo = {};
+    m_delValore = {};
+    m_valoriStrani = false;
+    for (int p = 1; p <= 6; ++p) {
+        const DatiCarta& d = m_carte[p];
+        const auto bit = static_cast<std::uint8_t>(1u << p);
+        m_punti[p] = kPuntiDelValore[d.Valore];
+        std::uint8_t gruppo = static_cast<std::uint8_t>(p);
+        if (d.codice >= 0) [[likely]] {
             std::uint8_t& primo = primoDelSeme[d.codice];
-            if (primo == 0)
-                primo = static_cast<std::uint8_t>(p);
-            m_gruppo[p] = primo;
+            primo = primo != 0 ? primo : gruppo;
+            gruppo = primo;
         } else {
             // a suit text outside the four names is compared as written
-            m_gruppo[p] = static_cast<std::uint8_t>(p);
             for (int q = 1; q < p; ++q) {
                 if (m_carte[q].codice < 0 && m_carte[q].Seme == d.Seme) {
-                    m_gruppo[p] = m_gruppo[q];
+                    gruppo = m_gruppo[q];
                     break;
                 }
             }
         }
+        m_gruppo[p] = gruppo;
+        m_delGruppo[gruppo] |= bit;
         // values no card of the deck has are let through to the full search
-        if (d.Valore <= 10) {
-            valoriDelGruppo[m_gruppo[p]] |= 1u << d.Valore;
-            m_forseTris |= ++quanti[d.Valore] >= 3;
+        if (d.Valore <= 10) [[likely]] {
+            m_delValore[d.Valore] |= bit;
+            valoriDelGruppo[gruppo] |= 1u << d.Valore;
+            quanti += std::uint64_t{1} << (4 * d.Valore);
         } else {
-            m_forseTris = m_forseGalbirola = true;
+            m_valoriStrani = true;
         }
     }
-    for (int p = 1; p <= 6; ++p) {
-        const unsigned v = valoriDelGruppo[p];
-        m_forseGalbirola |= (v & (v >> 1) & (v >> 2)) != 0;
-    }
+    unsigned fila = 0;
+    for (const unsigned v : valoriDelGruppo)
+        fila |= v & (v >> 1) & (v >> 2);
+    m_forseTris = m_valoriStrani || ((quanti + 0x11111111111) & 0x44444444444) != 0;
+    m_forseGalbirola = m_valoriStrani || fila != 0;
 }
 
 void ClsGiocatore::Scegli(std::array<std::uint8_t, 3>& s) {
@@ -121,13 +181,17 @@ bool ClsGiocatore::GiocaTurno(Attesa& attesa) {
 void ClsGiocatore::CercaGalbirolone(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                                     bool& trovato) const {
     trovato = false;
-    for (int i = 1; i <= 6; ++i) {
+    for (unsigned assi = ConValore(1); assi != 0; assi &= assi - 1) {
+        const int i = std::countr_zero(assi);
         if (m_carte[i].Valore != 1)
             continue;
-        for (int j = 1; j <= 6; ++j) {
+        const unsigned seme = m_delGruppo[m_gruppo[i]];
+        for (unsigned re = seme & ConValore(10); re != 0; re &= re - 1) {
+            const int j = std::countr_zero(re);
             if (m_carte[j].Valore != 10 || !Stesso(j, i))
                 continue;
-            for (int k = 1; k <= 6; ++k) {
+            for (unsigned cavalli = seme & ConValore(9); cavalli != 0; cavalli &= cavalli - 1) {
+                const int k = std::countr_zero(cavalli);
                 if (m_carte[k].Valore == 9 && Stesso(k, i)) {
                     p1 = static_cast<std::uint8_t>(i);
                     p2 = static_cast<std::uint8_t>(j);
@@ -142,15 +206,19 @@ void ClsGiocatore::CercaGalbirolone(std::uint8_t& p1, std::uint8_t& p2, std::uin
 
 // The first triple in search order (i outermost) with the highest point sum among those
 // the two tests accept; equal sums keep the first. Positions stay as they were when none is.
-template <class PerJ, class PerK>
-bool ClsGiocatore::MiglioreTripla(PerJ accettaJ, PerK accettaK, std::uint8_t& p1, std::uint8_t& p2,
+// Only the positions in the candidates' masks (bits 1..6) are put to the tests.
+template <class CandidatiJ, class PerJ, class CandidatiK, class PerK>
+bool ClsGiocatore::MiglioreTripla(CandidatiJ candidatiJ, PerJ accettaJ, CandidatiK candidatiK,
+                                  PerK accettaK, std::uint8_t& p1, std::uint8_t& p2,
                                   std::uint8_t& p3) const {
     int migliore = 0;
     for (int i = 1; i <= 6; ++i) {
-        for (int j = 1; j <= 6; ++j) {
+        for (unsigned restoJ = candidatiJ(i); restoJ != 0; restoJ &= restoJ - 1) {
+            const int j = std::countr_zero(restoJ);
             if (!accettaJ(i, j))
                 continue;
-            for (int k = 1; k <= 6; ++k) {
+            for (unsigned restoK = candidatiK(i, j); restoK != 0; restoK &= restoK - 1) {
+                const int k = std::countr_zero(restoK);
                 if (!accettaK(i, j, k))
                     continue;
                 const int somma = m_punti[i] + m_punti[j] + m_punti[k];
@@ -169,24 +237,31 @@ bool ClsGiocatore::MiglioreTripla(PerJ accettaJ, PerK accettaK, std::uint8_t& p1
 void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                                   bool& trovato) const {
     // three values in a row of one suit
+    const auto seme = [&](int i) { return unsigned{m_delGruppo[m_gruppo[i]]}; };
     trovato = m_forseGalbirola &&
-              MiglioreTripla(
-                  [&](int i, int j) {
-                      return m_carte[j].Valore == m_carte[i].Valore + 1 && Stesso(j, i);
-                  },
-                  [&](int i, int, int k) {
-                      return m_carte[k].Valore == m_carte[i].Valore + 2 && Stesso(k, i);
-                  },
-                  p1, p2, p3);
+              MiglioreTripla([&](int i) { return seme(i) & ConValore(m_carte[i].Valore + 1); },
+                             [&](int i, int j) {
+                                 return m_carte[j].Valore == m_carte[i].Valore + 1 && Stesso(j, i);
+                             },
+                             [&](int i, int) { return seme(i) & ConValore(m_carte[i].Valore + 2); },
+                             [&](int i, int, int k) {
+                                 return m_carte[k].Valore == m_carte[i].Valore + 2 && Stesso(k, i);
+                             },
+                             p1, p2, p3);
 }
 
 void ClsGiocatore::CercaTris(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                              bool& trovato) const {
     // one value in three different suits
+    const auto altri = [&](int i) {
+        return ConValore(m_carte[i].Valore) & ~unsigned{m_delGruppo[m_gruppo[i]]};
+    };
     trovato =
         m_forseTris &&
         MiglioreTripla(
+            altri,
             [&](int i, int j) { return m_carte[j].Valore == m_carte[i].Valore && !Stesso(j, i); },
+            [&](int i, int j) { return altri(i) & ~unsigned{m_delGruppo[m_gruppo[j]]}; },
             [&](int i, int j, int k) {
                 return m_carte[k].Valore == m_carte[i].Valore && !Stesso(k, i) && !Stesso(k, j);
             },
@@ -199,12 +274,12 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     // looking at increasing triples alone finds the same choice.
     int migliore = 0;
     for (int i = 1; i <= 4; ++i) {
-        for (int j = i + 1; j <= 5; ++j) {
-            if (!Stesso(j, i))
-                continue;
-            for (int k = j + 1; k <= 6; ++k) {
-                if (!Stesso(k, j))
-                    continue;
+        // the later positions of i's suit, visited in increasing order
+        const unsigned seguenti = m_delGruppo[m_gruppo[i]] & ~((2u << i) - 1);
+        for (unsigned dopoI = seguenti; dopoI != 0; dopoI &= dopoI - 1) {
+            const int j = std::countr_zero(dopoI);
+            for (unsigned dopoJ = dopoI & (dopoI - 1); dopoJ != 0; dopoJ &= dopoJ - 1) {
+                const int k = std::countr_zero(dopoJ);
                 const int somma = m_punti[i] + m_punti[j] + m_punti[k];
                 if (somma > migliore) {
                     p1 = static_cast<std::uint8_t>(i);
@@ -243,9 +318,9 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
 
     // No suit holds three of the six cards: the best pair of one suit and a random table card.
     for (int i = 1; i <= 5; ++i) {
-        for (int j = i + 1; j <= 6; ++j) {
-            if (!Stesso(j, i))
-                continue;
+        const unsigned seguenti = m_delGruppo[m_gruppo[i]] & ~((2u << i) - 1);
+        for (unsigned dopoI = seguenti; dopoI != 0; dopoI &= dopoI - 1) {
+            const int j = std::countr_zero(dopoI);
             const int somma = m_punti[i] + m_punti[j];
             if (somma > migliore) {
                 p1 = static_cast<std::uint8_t>(i);

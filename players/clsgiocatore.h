@@ -19,7 +19,7 @@ class Attesa {
 class ClsGiocatore {
   public:
     struct DatiCarta {
-        std::string Seme;
+        std::string Seme; // read only when codice is -1: one of the four is known by its code
         std::uint8_t Valore = 0;
         int codice = -1; // suit picture index, -1 for any other text
     };
@@ -56,9 +56,18 @@ class ClsGiocatore {
   private:
     bool Stesso(int a, int b) const { return m_gruppo[a] == m_gruppo[b]; }
     void Raggruppa();
-    template <class PerJ, class PerK>
-    bool MiglioreTripla(PerJ accettaJ, PerK accettaK, std::uint8_t& p1, std::uint8_t& p2,
-                        std::uint8_t& p3) const;
+    // The same for suit texts outside the four and values no card of the deck has.
+    void RaggruppaTutto();
+    template <class CandidatiJ, class PerJ, class CandidatiK, class PerK>
+    bool MiglioreTripla(CandidatiJ candidatiJ, PerJ accettaJ, CandidatiK candidatiK, PerK accettaK,
+                        std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3) const;
+    // The positions holding a value, as bits 1..6; all six while a value no card of the
+    // deck has is about.
+    unsigned ConValore(int valore) const {
+        if (m_valoriStrani)
+            return 0x7e;
+        return valore < static_cast<int>(m_delValore.size()) ? m_delValore[valore] : 0;
+    }
     Carta* Vista(int posizione) const {
         return posizione <= 3 ? m_carteMano[posizione - 1] : m_carteTavolo[posizione - 4];
     }
@@ -71,6 +80,11 @@ class ClsGiocatore {
     // position holding the same suit, so that the finders compare suits as small numbers.
     std::array<std::uint8_t, 7> m_punti{};
     std::array<std::uint8_t, 7> m_gruppo{};
+    // Per first position of a suit, the positions holding that suit as bits 1..6.
+    std::array<std::uint8_t, 7> m_delGruppo{};
+    // Per value 0..12, the positions holding it as bits 1..6 (11 and 12 stay empty).
+    std::array<std::uint8_t, 13> m_delValore{};
+    bool m_valoriStrani = false;
     // Quick tests that tell when a finder cannot succeed: some suit holds three values in a
     // row; some value appears three times.
     bool m_forseGalbirola = false;

@@ -3,7 +3,11 @@
 #include "players/valutamano.h"
 #include "table/invarianti.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 // The end of a hand: reveal, rank and show the hands, then balls won and lost, seats
@@ -15,18 +19,18 @@ void Tavolo::FineMano() {
             for (int j = 0; j < 3; ++j)
                 m_carte1[3 * s - 3 + j].SetCoperta(false);
 
-    std::vector<Risultato>& lista = m_ultimaMano;
-    lista.clear();
-    lista.reserve(m_giocatoriInGioco);
+    // The hands are ranked as small keys; the names join the list once it is in order.
+    struct Chiave {
+        std::uint8_t tipo = 0;
+        std::int32_t punteggio = 0;
+        std::int16_t posto = 0;
+    };
+    std::array<Chiave, kMaxGiocatori> chiavi;
+    std::size_t m = 0;
     auto aggiungi = [&](int seggio, const Carta& a, const Carta& b, const Carta& c) {
-        Risultato r;
-        r.Nome = m_nomi[seggio];
-        r.Posto = static_cast<std::int16_t>(seggio - 1);
         std::uint8_t tipo = 0, valore = 0;
         ValutaMano(a, b, c, tipo, valore);
-        r.Tipo = tipo;
-        r.Punteggio = valore;
-        lista.push_back(std::move(r));
+        chiavi[m++] = {tipo, valore, static_cast<std::int16_t>(seggio - 1)};
     };
     for (int s = 1; s <= n - 1; ++s)
         if (m_palle[s] > 0)
@@ -36,19 +40,25 @@ void Tavolo::FineMano() {
 
     // This exchange sort is not stable, and who loses a ball among tied last places
     // depends on the order it leaves.
-    const std::size_t m = lista.size();
     for (std::size_t a = 0; a + 1 < m; ++a)
         for (std::size_t b = a + 1; b < m; ++b)
-            if (lista[b].Tipo > lista[a].Tipo ||
-                (lista[b].Tipo == lista[a].Tipo && lista[b].Punteggio > lista[a].Punteggio))
-                std::swap(lista[a], lista[b]);
+            if (chiavi[b].tipo > chiavi[a].tipo ||
+                (chiavi[b].tipo == chiavi[a].tipo && chiavi[b].punteggio > chiavi[a].punteggio))
+                std::swap(chiavi[a], chiavi[b]);
+    std::vector<Risultato>& lista = m_ultimaMano;
+    lista.resize(m);
     for (std::size_t i = 0; i < m; ++i) {
-        const bool pari = i > 0 && lista[i].Tipo == lista[i - 1].Tipo &&
-                          lista[i].Punteggio == lista[i - 1].Punteggio;
-        lista[i].Posizione = static_cast<std::int16_t>(pari ? lista[i - 1].Posizione : i + 1);
+        Risultato& r = lista[i];
+        r.Posto = chiavi[i].posto;
+        r.Nome = m_nomi[r.Posto + 1];
+        r.Tipo = chiavi[i].tipo;
+        r.Punteggio = chiavi[i].punteggio;
+        const bool pari =
+            i > 0 && r.Tipo == lista[i - 1].Tipo && r.Punteggio == lista[i - 1].Punteggio;
+        r.Posizione = static_cast<std::int16_t>(pari ? lista[i - 1].Posizione : i + 1);
     }
 
-    for (int s = 1; s <= n; ++s) {
+    for (int s = 1; s <= n && m_ui.Ascolta(); ++s) {
         if (m_palle[s] == 0)
             continue;
         const Carta* c = s < n ? &m_carte1[3 * s - 3] : &m_carte0[0];
@@ -60,29 +70,43 @@ void Tavolo::FineMano() {
 }
 
 std::string Tavolo::Classifica() const {
-    std::string testo;
-    testo.reserve(40 * m_ultimaMano.size());
+    // Written in place: every line fits its name and 40 bytes.
+    std::size_t spazio = 0;
+    for (const Risultato& r : m_ultimaMano)
+        spazio += r.Nome.size() + 40;
+    std::string testo(spazio, '\0');
+    char* fine = testo.data();
+    const auto scrivi = [&fine](std::string_view parte) {
+        fine = std::copy(parte.begin(), parte.end(), fine);
+    };
+    const auto numero = [&](long long x) {
+        fine = std::to_chars(fine, testo.data() + testo.size(), x).ptr;
+    };
     for (const Risultato& r : m_ultimaMano) {
-        testo += std::to_string(r.Posizione);
-        testo += "° ";
-        testo += r.Nome;
-        testo += ": ";
+        numero(r.Posizione);
+        scrivi("° ");
+        scrivi(r.Nome);
+        scrivi(": ");
         switch (r.Tipo) {
         case kPunti:
-            testo += "Punti " + std::to_string(r.Punteggio);
+            scrivi("Punti ");
+            numero(r.Punteggio);
             break;
         case kTris:
-            testo += "Tris di " + std::to_string(r.Punteggio);
+            scrivi("Tris di ");
+            numero(r.Punteggio);
             break;
         case kGalbirola:
-            testo += "Galbirola di " + std::to_string(r.Punteggio);
+            scrivi("Galbirola di ");
+            numero(r.Punteggio);
             break;
         case kGalbirolone:
-            testo += "Galbirolone";
+            scrivi("Galbirolone");
             break;
         }
-        testo += "\r\n";
+        scrivi("\r\n");
     }
+    testo.resize(static_cast<std::size_t>(fine - testo.data()));
     return testo;
 }
 

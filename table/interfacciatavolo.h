@@ -2,8 +2,14 @@
 
 #include "players/clsgiocatore.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,6 +40,49 @@ struct CartaDetta {
     bool operator==(const CartaDetta&) const = default;
 };
 
+// The cards of one event, kept in place: a move takes and leaves at most three and a hand
+// shows three, so telling an event never allocates. Reads and builds like a small vector.
+class CarteDette {
+  public:
+    static constexpr std::size_t kMassimo = 3;
+    using value_type = CartaDetta;
+    using iterator = CartaDetta*;
+    using const_iterator = const CartaDetta*;
+
+    CarteDette() = default;
+    CarteDette(std::initializer_list<CartaDetta> carte) : CarteDette(carte.begin(), carte.end()) {}
+    template <std::input_iterator It> CarteDette(It primo, It ultimo) {
+        for (; primo != ultimo; ++primo)
+            push_back(*primo);
+    }
+    CarteDette(const std::vector<CartaDetta>& carte) : CarteDette(carte.begin(), carte.end()) {}
+    operator std::vector<CartaDetta>() const { return {begin(), end()}; }
+
+    void push_back(const CartaDetta& carta) {
+        if (m_quante == kMassimo)
+            throw std::length_error("an event names at most three cards");
+        m_carte[m_quante++] = carta;
+    }
+    void clear() { m_quante = 0; }
+    std::size_t size() const { return m_quante; }
+    bool empty() const { return m_quante == 0; }
+    const CartaDetta& operator[](std::size_t i) const { return m_carte[i]; }
+    CartaDetta& operator[](std::size_t i) { return m_carte[i]; }
+    const CartaDetta& front() const { return m_carte[0]; }
+    const CartaDetta& back() const { return m_carte[m_quante - 1]; }
+    const CartaDetta* begin() const { return m_carte.data(); }
+    const CartaDetta* end() const { return m_carte.data() + m_quante; }
+    CartaDetta* begin() { return m_carte.data(); }
+    CartaDetta* end() { return m_carte.data() + m_quante; }
+    bool operator==(const CarteDette& altre) const {
+        return std::equal(begin(), end(), altre.begin(), altre.end());
+    }
+
+  private:
+    std::array<CartaDetta, kMassimo> m_carte{};
+    std::uint8_t m_quante = 0;
+};
+
 // What happened at the table, as a sighted player notices it: said once by the game, worded
 // by whoever follows it. Seats are numbered as everywhere else.
 struct Accaduto {
@@ -52,8 +101,8 @@ struct Accaduto {
     };
     Tipo tipo = Tipo::Turno;
     int seggio = 0;
-    std::vector<CartaDetta> prese;
-    std::vector<CartaDetta> lasciate;
+    CarteDette prese;
+    CarteDette lasciate;
     int palle = 0;
     bool operator==(const Accaduto&) const = default;
 };
@@ -84,12 +133,18 @@ class InterfacciaTavolo : public Attesa {
     virtual bool Domanda(const std::string& titolo, const std::string& testo) = 0;
     // Plays the knock sound to its end; seat is the knocker.
     virtual void Bussa(int seggio) = 0;
-    // What just happened, for a player who follows the game by ear; nothing by default.
-    virtual void Racconta(const Accaduto&) {}
+    // What just happened, for a player who follows the game by ear. Nobody follows by
+    // default: the first event told here marks the surroundings as not listening, and the
+    // table stops putting events together for them.
+    virtual void Racconta(const Accaduto&) { m_ascolta = false; }
+    bool Ascolta() const { return m_ascolta; }
     // Pausa(seconds) from Attesa: wait that long while the window stays alive.
 
     // A wait may end in cancellation (the window was closed): the window's implementation
     // then throws Annullato, the game action in flight unwinds and the program ends.
+
+  private:
+    bool m_ascolta = true;
 };
 
 // Thrown by a window that closes while the game is waiting on it.

@@ -55,15 +55,10 @@ void Tavolo::SuonaBussata() {
     m_ui.Bussa(m_bussatore);
 }
 
-void Tavolo::Racconta(Accaduto::Tipo tipo, int seggio, std::vector<CartaDetta> prese,
-                      std::vector<CartaDetta> lasciate, int palle) {
-    Accaduto a;
-    a.tipo = tipo;
-    a.seggio = seggio;
-    a.prese = std::move(prese);
-    a.lasciate = std::move(lasciate);
-    a.palle = palle;
-    m_ui.Racconta(a);
+void Tavolo::Racconta(Accaduto::Tipo tipo, int seggio, const CarteDette& prese,
+                      const CarteDette& lasciate, int palle) {
+    if (m_ui.Ascolta())
+        m_ui.Racconta({tipo, seggio, prese, lasciate, palle});
 }
 
 std::array<CartaDetta, 3> Tavolo::Guarda(const Carta* a, const Carta* b, const Carta* c) {
@@ -71,14 +66,39 @@ std::array<CartaDetta, 3> Tavolo::Guarda(const Carta* a, const Carta* b, const C
     return {detta(a), detta(b), detta(c)};
 }
 
-std::vector<CartaDetta> Tavolo::Nuove(const std::array<CartaDetta, 3>& prima,
-                                      const std::array<CartaDetta, 3>& dopo) {
-    std::vector<CartaDetta> nuove;
+CarteDette Tavolo::Nuove(const std::array<CartaDetta, 3>& prima,
+                         const std::array<CartaDetta, 3>& dopo) {
+    CarteDette nuove;
     for (const CartaDetta& c : dopo)
         if (std::find(prima.begin(), prima.end(), c) == prima.end())
             nuove.push_back(c);
     return nuove;
 }
+
+// A seat's move told as the cards it took and left: a look at its three cards and the
+// table's before the move, compared after it. Nothing is looked at while nobody listens.
+class Tavolo::Scambio {
+  public:
+    Scambio(Tavolo& t, const Carta* mano) : m_t(t), m_mano(mano), m_ascolta(t.m_ui.Ascolta()) {
+        if (m_ascolta) {
+            m_prima = Guarda(m_mano, m_mano + 1, m_mano + 2);
+            m_bancoPrima = Guarda(&t.m_tavolo[0], &t.m_tavolo[1], &t.m_tavolo[2]);
+        }
+    }
+    void Racconta(int seggio) const {
+        if (m_ascolta)
+            m_t.Racconta(
+                Accaduto::Tipo::Scambio, seggio,
+                Nuove(m_prima, Guarda(m_mano, m_mano + 1, m_mano + 2)),
+                Nuove(m_bancoPrima, Guarda(&m_t.m_tavolo[0], &m_t.m_tavolo[1], &m_t.m_tavolo[2])));
+    }
+
+  private:
+    Tavolo& m_t;
+    const Carta* m_mano;
+    bool m_ascolta;
+    std::array<CartaDetta, 3> m_prima{}, m_bancoPrima{};
+};
 
 void Tavolo::PescaSu(Carta& carta) {
     int seme = 0;
@@ -296,15 +316,11 @@ void Tavolo::ProssimoTurno() {
                 Accendi(s, Lampada::Turno);
                 Racconta(Accaduto::Tipo::Turno, s);
                 ++m_turniMano;
-                const Carta* propria = &m_carte1[3 * s - 3];
-                const auto mano = Guarda(propria, propria + 1, propria + 2);
-                const auto banco = Guarda(&m_tavolo[0], &m_tavolo[1], &m_tavolo[2]);
+                const Scambio scambio(*this, &m_carte1[3 * s - 3]);
                 const bool cambiato = m_giocatori[s]->GiocaTurno(m_ui);
                 VerificaCarte();
                 if (cambiato || m_bussato) {
-                    Racconta(Accaduto::Tipo::Scambio, s,
-                             Nuove(mano, Guarda(propria, propria + 1, propria + 2)),
-                             Nuove(banco, Guarda(&m_tavolo[0], &m_tavolo[1], &m_tavolo[2])));
+                    scambio.Racconta(s);
                     Accendi(s, Lampada::Riposo);
                 } else {
                     m_bussato = true;
@@ -368,8 +384,7 @@ void Tavolo::Fatto() {
     ImpostaFase(Fase::Nessuna);
     Accendi(n, Lampada::Riposo);
     ++m_turniMano;
-    const auto mano = Guarda(&m_carte0[0], &m_carte0[1], &m_carte0[2]);
-    const auto banco = Guarda(&m_tavolo[0], &m_tavolo[1], &m_tavolo[2]);
+    const Scambio scambio(*this, &m_carte0[0]);
     if (segnate - proprie != 0) {
         // The first unmarked own card takes the lowest marked table card, and so on.
         for (int i = 0; i < 3; ++i) {
@@ -383,9 +398,7 @@ void Tavolo::Fatto() {
                 m_tavolo[j].SetSelezionata(false);
             }
         }
-        Racconta(Accaduto::Tipo::Scambio, n,
-                 Nuove(mano, Guarda(&m_carte0[0], &m_carte0[1], &m_carte0[2])),
-                 Nuove(banco, Guarda(&m_tavolo[0], &m_tavolo[1], &m_tavolo[2])));
+        scambio.Racconta(n);
     } else if (!m_bussato) {
         m_bussato = true;
         m_bussatore = m_turno;

@@ -92,6 +92,7 @@ class Tavolo {
   private:
     friend struct TavoloAccesso; // tests set up table states directly
     class Azione;
+    class Scambio;
 
     void PreparaTorneo();
     void PausaApertura();
@@ -99,11 +100,12 @@ class Tavolo {
     void FineMano();
     void Accendi(int seggio, Lampada stato);
     void SuonaBussata();
-    void Racconta(Accaduto::Tipo tipo, int seggio, std::vector<CartaDetta> prese = {},
-                  std::vector<CartaDetta> lasciate = {}, int palle = 0);
+    // Events are put together only while the surroundings listen.
+    void Racconta(Accaduto::Tipo tipo, int seggio, const CarteDette& prese = {},
+                  const CarteDette& lasciate = {}, int palle = 0);
     // What a move changed between two looks at three cards: the cards of dopo not in prima.
-    static std::vector<CartaDetta> Nuove(const std::array<CartaDetta, 3>& prima,
-                                         const std::array<CartaDetta, 3>& dopo);
+    static CarteDette Nuove(const std::array<CartaDetta, 3>& prima,
+                            const std::array<CartaDetta, 3>& dopo);
     static std::array<CartaDetta, 3> Guarda(const Carta* a, const Carta* b, const Carta* c);
     void ImpostaFase(Fase fase);
     void PescaSu(Carta& carta);

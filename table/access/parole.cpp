@@ -35,7 +35,7 @@ QString Numero(int n) {
     return n >= 0 && n <= 10 ? QString::fromLatin1(kNumeri[n]) : QString::number(n);
 }
 
-QString CarteConArticolo(const std::vector<CartaDetta>& carte) {
+QString CarteConArticolo(const CarteDette& carte) {
     QStringList voci;
     for (const CartaDetta& c : carte)
         voci << ConArticolo(c);
@@ -52,7 +52,7 @@ QString ConArticolo(CartaDetta carta) {
     return (carta.valore == 1 ? QStringLiteral("l'") : QStringLiteral("il ")) + Carta(carta);
 }
 
-QString Mano(const std::vector<CartaDetta>& carte) {
+QString Mano(const CarteDette& carte) {
     bool unSeme = !carte.empty();
     for (const CartaDetta& c : carte)
         unSeme &= c.seme == carte.front().seme;

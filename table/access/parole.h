@@ -15,7 +15,7 @@ namespace parole {
 QString Carta(CartaDetta carta);
 QString ConArticolo(CartaDetta carta);
 // "Asso, Re e Cavallo di Coppe" for one suit, "Asso di Coppe, Re di Spade e Tre di Denari".
-QString Mano(const std::vector<CartaDetta>& carte);
+QString Mano(const CarteDette& carte);
 
 // The sentence for an event; nome(seggio) gives a seat's name, umano is the human's seat.
 // "Andrea Z. prende il Re di Coppe e lascia l'Asso di Spade", "Tocca a te", "Ultimo giro".

@@ -1,8 +1,10 @@
 // The finders, the points choice, hand evaluation and the shuffle, on a fixed set of
-// dealt six-card hands.
+// dealt six-card hands; a computer's whole move; whole six-opponent hands as the simulator
+// plays them, beside its floor of shuffling and dealing alone.
 
 #include "cards/carta.h"
 #include "cards/mazzocarte.h"
+#include "partita.h"
 #include "platform/casuale.h"
 #include "players/clsgiocatore.h"
 #include "players/valutamano.h"
@@ -90,6 +92,57 @@ void BM_Mescola(benchmark::State& state) {
     }
 }
 
+// A computer's choice on its turn: the look at its cards and the table's, then the finders.
+void BM_MossaComputer(benchmark::State& state) {
+    casuale::Sostituzione s(std::make_unique<CasualeFisso>(3));
+    MazzoCarte mazzo;
+    std::array<Carta, 6> carte;
+    for (auto& c : carte)
+        c.ImpostaMazzo(&mazzo);
+    ClsGiocatore g;
+    g.ImpostaCarte(&carte[0], &carte[1], &carte[2]);
+    g.ImpostaTavolo(&carte[3], &carte[4], &carte[5]);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& mano = kMani[i++ & 1023];
+        for (int j = 0; j < 6; ++j)
+            carte[j].SettaCarta(mano[j].codice, mano[j].Valore);
+        g.NuovaMano();
+        std::array<std::uint8_t, 3> scelta;
+        g.Scegli(scelta);
+        benchmark::DoNotOptimize(scelta);
+    }
+}
+
+constexpr int kAvversari = 6;
+
+// Whole tournaments with six opponents, the human's seat played by the computers' strategy;
+// "mano" is the time of one hand.
+void BM_ManoSimulata(benchmark::State& state) {
+    casuale::Sostituzione s(std::make_unique<CasualeFisso>(1));
+    OpzioniSim o;
+    o.avversari = kAvversari;
+    Simulatore sim(
+        o, [](const std::string&, void*) {}, nullptr);
+    long long t = 0;
+    for (auto _ : state)
+        sim.GiocaTorneo(++t);
+    state.counters["mano"] =
+        benchmark::Counter(static_cast<double>(sim.Dati().mani),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// The simulator's floor at the same table: one hand's shuffle and deal.
+void BM_MescolaEDistribuisci(benchmark::State& state) {
+    casuale::Sostituzione s(std::make_unique<CasualeFisso>(1));
+    MescolaEDistribuisci pavimento(kAvversari + 1);
+    for (auto _ : state)
+        pavimento.Mano();
+    state.counters["mano"] =
+        benchmark::Counter(static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 } // namespace
 
 BENCHMARK(BM_SnapshotOnly);
@@ -99,4 +152,7 @@ BENCHMARK(BM_Cerca<&ClsGiocatore::CercaTris>)->Name("BM_CercaTris");
 BENCHMARK(BM_CercaPunti);
 BENCHMARK(BM_ValutaMano);
 BENCHMARK(BM_Mescola);
+BENCHMARK(BM_MossaComputer);
+BENCHMARK(BM_MescolaEDistribuisci);
+BENCHMARK(BM_ManoSimulata);
 BENCHMARK_MAIN();

@@ -177,21 +177,25 @@ void Simulatore::GiocaTorneo(long long numero) {
             ++m_dati.vittorie[k];
 }
 
-double TempoMescolaEDistribuisci(long long mani, int seggi) {
-    MazzoCarte mazzo;
-    std::array<Carta, 24> carte;
-    for (auto& c : carte)
-        c.ImpostaMazzo(&mazzo);
-    const int daDare = 3 * seggi + 3;
+MescolaEDistribuisci::MescolaEDistribuisci(int seggi) : m_daDare(3 * seggi + 3) {
+    for (auto& c : m_carte)
+        c.ImpostaMazzo(&m_mazzo);
+}
+
+void MescolaEDistribuisci::Mano() {
     int seme = 0;
     std::uint8_t valore = 0;
-    const auto inizio = std::chrono::steady_clock::now();
-    for (long long h = 0; h < mani; ++h) {
-        mazzo.Mescola();
-        for (int i = 0; i < daDare; ++i) {
-            mazzo.Pesca(seme, valore);
-            carte[i].SettaCarta(seme, valore);
-        }
+    m_mazzo.Mescola();
+    for (int i = 0; i < m_daDare; ++i) {
+        m_mazzo.Pesca(seme, valore);
+        m_carte[i].SettaCarta(seme, valore);
     }
+}
+
+double TempoMescolaEDistribuisci(long long mani, int seggi) {
+    MescolaEDistribuisci pavimento(seggi);
+    const auto inizio = std::chrono::steady_clock::now();
+    for (long long h = 0; h < mani; ++h)
+        pavimento.Mano();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
 }

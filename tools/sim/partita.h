@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cards/carta.h"
+#include "cards/mazzocarte.h"
 #include "opzioni.h"
 
 #include <array>
@@ -42,6 +44,19 @@ class Simulatore {
     Uscita m_uscita;
     void* m_contesto;
     Statistiche m_dati;
+};
+
+// The least a hand costs: shuffling the deck and dealing a table of that many seats, its
+// three cards to every seat and three to the table.
+class MescolaEDistribuisci {
+  public:
+    explicit MescolaEDistribuisci(int seggi);
+    void Mano();
+
+  private:
+    MazzoCarte m_mazzo;
+    std::array<Carta, 24> m_carte;
+    int m_daDare;
 };
 
 // Seconds to shuffle and deal the given number of hands at a table of that many seats.
