@@ -55,6 +55,8 @@ void Tavolo::FineMano() {
         const auto mano = Guarda(c, c + 1, c + 2);
         Racconta(Accaduto::Tipo::Mostra, s, {mano.begin(), mano.end()});
     }
+    // A box is read at once, cutting short whatever is still being said.
+    AttendiVoce();
     m_ui.Messaggio(kStileInformazione, std::nullopt, Classifica());
     PalleEUscite();
 }

@@ -22,7 +22,7 @@ class Tavolo::Azione {
 };
 
 Tavolo::Tavolo(InterfacciaTavolo& ui, Orologio& orologio)
-    : m_ui(ui), m_orologio(orologio), m_mazzo(std::make_unique<MazzoCarte>()) {}
+    : m_ui(ui), m_orologio(orologio), m_ritmo(orologio), m_mazzo(std::make_unique<MazzoCarte>()) {}
 
 Tavolo::~Tavolo() = default;
 
@@ -64,6 +64,13 @@ void Tavolo::Racconta(Accaduto::Tipo tipo, int seggio, std::vector<CartaDetta> p
     a.lasciate = std::move(lasciate);
     a.palle = palle;
     m_ui.Racconta(a);
+    m_ritmo.Detto(m_ui.Parlato());
+}
+
+void Tavolo::AttendiVoce() {
+    const double attesa = m_ritmo.Attesa(m_ui.Assistito());
+    if (attesa > 0)
+        m_ui.Pausa(attesa);
 }
 
 std::array<CartaDetta, 3> Tavolo::Guarda(const Carta* a, const Carta* b, const Carta* c) {
@@ -201,6 +208,7 @@ void Tavolo::DaiCarte() {
     } else {
         const int s = m_turno;
         Carta* mano[3] = {&m_carte1[3 * s - 3], &m_carte1[3 * s - 2], &m_carte1[3 * s - 1]};
+        AttendiVoce();
         Accendi(s, Lampada::Turno);
         Racconta(Accaduto::Tipo::Turno, s);
         PausaApertura();
@@ -293,6 +301,7 @@ void Tavolo::ProssimoTurno() {
                 return;
             }
             if (m_palle[s] > 0) {
+                AttendiVoce();
                 Accendi(s, Lampada::Turno);
                 Racconta(Accaduto::Tipo::Turno, s);
                 ++m_turniMano;
@@ -326,6 +335,7 @@ void Tavolo::ProssimoTurno() {
         FineMano();
         return;
     }
+    AttendiVoce();
     Racconta(Accaduto::Tipo::Turno, n);
     ImpostaFase(Fase::Fatto);
     Accendi(n, Lampada::Turno);

@@ -4,6 +4,7 @@
 #include "cards/mazzocarte.h"
 #include "players/clsgiocatore.h"
 #include "table/interfacciatavolo.h"
+#include "table/ritmo.h"
 
 #include <array>
 #include <cstdint>
@@ -99,6 +100,8 @@ class Tavolo {
     void FineMano();
     void Accendi(int seggio, Lampada stato);
     void SuonaBussata();
+    // A turn starts once what was told can have been heard by a player who listens.
+    void AttendiVoce();
     void Racconta(Accaduto::Tipo tipo, int seggio, std::vector<CartaDetta> prese = {},
                   std::vector<CartaDetta> lasciate = {}, int palle = 0);
     // What a move changed between two looks at three cards: the cards of dopo not in prima.
@@ -117,6 +120,7 @@ class Tavolo {
 
     InterfacciaTavolo& m_ui;
     Orologio& m_orologio;
+    Ritmo m_ritmo;
     std::unique_ptr<MazzoCarte> m_mazzo;
     std::array<Carta, 3> m_carte0;
     std::array<Carta, 3> m_tavolo;
