@@ -55,17 +55,18 @@ for t, frase in detto:
             continue
         usate.add(i)
         if tipo == "begin":
-            fine = next((v[1] for v in voce[i + 1:] if v[2] == testo and v[1] != "begin"), "")
+            fine, quando = next(((v[1], v[0]) for v in voce[i + 1:]
+                                 if v[2] == testo and v[1] != "begin"), ("", tv))
             inizio = float(tv)
         else:
-            fine, inizio = tipo, max(t, float(voce[i - 1][0]) if i else t)
+            fine, quando, inizio = tipo, tv, max(t, float(voce[i - 1][0]) if i else t)
         if fine != "end":
             persi.append(frase + " (cut short)")
         ritardo = inizio - t
         ritardi.append(ritardo)
         if frase == "Tocca a te":
             tocca.append(ritardo)
-        print("%6.1f s  %s" % (ritardo, frase))
+        print("%6.1f s late, %4.1f s long: %s" % (ritardo, float(quando) - inizio, frase))
         break
     else:
         persi.append(frase)
