@@ -30,10 +30,11 @@ for mano in $(seq "${ORCA_MANI:-1}"); do
   echo "key Return (hand $mano)" >>"$K/giocata.txt"
   xdotool key Return
   while :; do
-    case $(prima "$m" "Tocca a te\." "^'[^']*Vuoi bussare" "^'[^']*1° ") in
+    case $(prima "$m" "Tocca a te\." "^'[^']*Vuoi bussare" "^'OK " "^'Dai Carte") in
     *Tocca*) zitto; m=$(segno); xdotool key Return ;;
     *bussare*) zitto; m=$(segno); xdotool key Escape ;;
-    *1°*) zitto; premi Return "Dai Carte" 60; break ;;
+    *OK*) zitto; m=$(segno); xdotool key Return ;; # the showdown and the balls
+    *Dai*) break ;;
     *) echo "FAIL: the hand stopped"; detto "$inizio" | tail -20; exit 1 ;;
     esac
   done
