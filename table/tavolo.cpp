@@ -73,6 +73,11 @@ void Tavolo::AttendiVoce() {
         m_ui.Pausa(attesa);
 }
 
+void Tavolo::Avvisa(int stile, const std::optional<std::string>& titolo, const std::string& testo) {
+    AttendiVoce();
+    m_ui.Messaggio(stile, titolo, testo);
+}
+
 std::array<CartaDetta, 3> Tavolo::Guarda(const Carta* a, const Carta* b, const Carta* c) {
     const auto detta = [](const Carta* x) { return CartaDetta{x->CodiceSeme(), x->Valore()}; };
     return {detta(a), detta(b), detta(c)};

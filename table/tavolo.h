@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,8 @@ class Tavolo {
     void SuonaBussata();
     // A turn starts once what was told can have been heard by a player who listens.
     void AttendiVoce();
+    // A box is read at once, cutting short whatever is still being said: it waits for that.
+    void Avvisa(int stile, const std::optional<std::string>& titolo, const std::string& testo);
     void Racconta(Accaduto::Tipo tipo, int seggio, std::vector<CartaDetta> prese = {},
                   std::vector<CartaDetta> lasciate = {}, int palle = 0);
     // What a move changed between two looks at three cards: the cards of dopo not in prima.
