@@ -14,7 +14,7 @@ pacchetti=(
   xvfb xauth xdotool imagemagick x11-utils
   dbus-daemon dbus-bin at-spi2-core pulseaudio pulseaudio-utils
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-pyatspi python3-speechd
-  gir1.2-gtk-3.0 gir1.2-wnck-3.0 openbox
+  gir1.2-gtk-3.0 gir1.2-wnck-3.0 openbox locales
   desktop-file-utils appstream mandoc man-db
   build-essential dpkg-dev debhelper lintian diffoscope-minimal
 )
@@ -23,12 +23,17 @@ mancanti=()
 for p in "${pacchetti[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")
 done
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
 if ((${#mancanti[@]})); then
   echo "Installing: ${mancanti[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${mancanti[@]}"
+fi
+# The screen reader's test hears Orca in Italian, as an Italian player has it.
+if ! locale -a | grep -qix it_IT.utf8; then
+  $sudo sed -i 's/^# *it_IT.UTF-8 UTF-8/it_IT.UTF-8 UTF-8/' /etc/locale.gen
+  $sudo locale-gen
 fi
 
 lavori=$(nproc 2>/dev/null || echo 2)

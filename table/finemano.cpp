@@ -65,7 +65,7 @@ void Tavolo::FineMano() {
         const auto mano = Guarda(c, c + 1, c + 2);
         Racconta(Accaduto::Tipo::Mostra, s, {mano.begin(), mano.end()});
     }
-    m_ui.Messaggio(kStileInformazione, std::nullopt, Classifica());
+    Avvisa(kStileInformazione, std::nullopt, Classifica());
     PalleEUscite();
 }
 
@@ -127,7 +127,7 @@ void Tavolo::PalleEUscite() {
         else
             m_ui.ImpostaEtichetta(seggio, m_nomi[seggio] + ": " + std::to_string(k));
         Racconta(Accaduto::Tipo::Guadagna, seggio, {}, {}, k);
-        m_ui.Messaggio(kStileInformazione, "Meraviglioso:", r.Nome + " ha guadagnato una palla!");
+        Avvisa(kStileInformazione, "Meraviglioso:", r.Nome + " ha guadagnato una palla!");
     }
 
     // Every seat tied for the last place loses one, from the bottom up; the first entry of
@@ -148,14 +148,13 @@ void Tavolo::PalleEUscite() {
             m_ui.EtichettaGrigia(seggio);
             Accendi(seggio, Lampada::Uscito);
             Racconta(Accaduto::Tipo::Uscita, seggio);
-            m_ui.Messaggio(kStileInformazione,
-                           "Attenzione:", m_nomi[seggio] + " è uscito dal torneo.");
+            Avvisa(kStileInformazione, "Attenzione:", m_nomi[seggio] + " è uscito dal torneo.");
             if (--m_giocatoriInGioco == 1) {
                 VerificaPalle();
                 for (int s = 1; s <= n; ++s)
                     if (m_palle[s] > 0)
                         Racconta(Accaduto::Tipo::Vince, s);
-                m_ui.Messaggio(kStileSemplice, std::nullopt, "Fine del Torneo");
+                Avvisa(kStileSemplice, std::nullopt, "Fine del Torneo");
                 return;
             }
         }
@@ -168,5 +167,7 @@ void Tavolo::PalleEUscite() {
     do
         m_mazziere = static_cast<std::uint8_t>(m_mazziere % n + 1);
     while (m_palle[m_mazziere] == 0);
+    // The focus on "Dai Carte" would cut short the balls still being said.
+    AttendiVoce();
     ImpostaFase(Fase::Carte);
 }

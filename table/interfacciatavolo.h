@@ -138,6 +138,10 @@ class InterfacciaTavolo : public Attesa {
     // table stops putting events together for them.
     virtual void Racconta(const Accaduto&) { m_ascolta = false; }
     bool Ascolta() const { return m_ascolta; }
+    // Whether assistive technology follows the table, and the seconds of speech it was told
+    // since the last time this was asked (each sentence at a screen reader's usual rate).
+    virtual bool Assistito() { return false; }
+    virtual double Parlato() { return 0; }
     // Pausa(seconds) from Attesa: wait that long while the window stays alive.
 
     // A wait may end in cancellation (the window was closed): the window's implementation

@@ -22,7 +22,7 @@ class Tavolo::Azione {
 };
 
 Tavolo::Tavolo(InterfacciaTavolo& ui, Orologio& orologio)
-    : m_ui(ui), m_orologio(orologio), m_mazzo(std::make_unique<MazzoCarte>()) {}
+    : m_ui(ui), m_orologio(orologio), m_ritmo(orologio), m_mazzo(std::make_unique<MazzoCarte>()) {}
 
 Tavolo::~Tavolo() = default;
 
@@ -57,8 +57,21 @@ void Tavolo::SuonaBussata() {
 
 void Tavolo::Racconta(Accaduto::Tipo tipo, int seggio, const CarteDette& prese,
                       const CarteDette& lasciate, int palle) {
-    if (m_ui.Ascolta())
-        m_ui.Racconta({tipo, seggio, prese, lasciate, palle});
+    if (!m_ui.Ascolta())
+        return;
+    m_ui.Racconta({tipo, seggio, prese, lasciate, palle});
+    m_ritmo.Detto(m_ui.Parlato());
+}
+
+void Tavolo::AttendiVoce() {
+    const double attesa = m_ritmo.Attesa(m_ui.Assistito());
+    if (attesa > 0)
+        m_ui.Pausa(attesa);
+}
+
+void Tavolo::Avvisa(int stile, const std::optional<std::string>& titolo, const std::string& testo) {
+    AttendiVoce();
+    m_ui.Messaggio(stile, titolo, testo);
 }
 
 std::array<CartaDetta, 3> Tavolo::Guarda(const Carta* a, const Carta* b, const Carta* c) {
@@ -221,6 +234,7 @@ void Tavolo::DaiCarte() {
     } else {
         const int s = m_turno;
         Carta* mano[3] = {&m_carte1[3 * s - 3], &m_carte1[3 * s - 2], &m_carte1[3 * s - 1]};
+        AttendiVoce();
         Accendi(s, Lampada::Turno);
         Racconta(Accaduto::Tipo::Turno, s);
         PausaApertura();
@@ -313,6 +327,7 @@ void Tavolo::ProssimoTurno() {
                 return;
             }
             if (m_palle[s] > 0) {
+                AttendiVoce();
                 Accendi(s, Lampada::Turno);
                 Racconta(Accaduto::Tipo::Turno, s);
                 ++m_turniMano;
@@ -342,6 +357,7 @@ void Tavolo::ProssimoTurno() {
         FineMano();
         return;
     }
+    AttendiVoce();
     Racconta(Accaduto::Tipo::Turno, n);
     ImpostaFase(Fase::Fatto);
     Accendi(n, Lampada::Turno);

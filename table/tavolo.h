@@ -4,10 +4,12 @@
 #include "cards/mazzocarte.h"
 #include "players/clsgiocatore.h"
 #include "table/interfacciatavolo.h"
+#include "table/ritmo.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,10 @@ class Tavolo {
     void FineMano();
     void Accendi(int seggio, Lampada stato);
     void SuonaBussata();
+    // A turn starts once what was told can have been heard by a player who listens.
+    void AttendiVoce();
+    // A box is read at once, cutting short whatever is still being said: it waits for that.
+    void Avvisa(int stile, const std::optional<std::string>& titolo, const std::string& testo);
     // Events are put together only while the surroundings listen.
     void Racconta(Accaduto::Tipo tipo, int seggio, const CarteDette& prese = {},
                   const CarteDette& lasciate = {}, int palle = 0);
@@ -119,6 +125,7 @@ class Tavolo {
 
     InterfacciaTavolo& m_ui;
     Orologio& m_orologio;
+    Ritmo m_ritmo;
     std::unique_ptr<MazzoCarte> m_mazzo;
     std::array<Carta, 3> m_carte0;
     std::array<Carta, 3> m_tavolo;

@@ -16,6 +16,7 @@ class VoceTavolo;
 // What happens at the table, told to the screen reader as it happens and kept for the player
 // to read again. Each event is worded once (parole::Frase); the screen reader hears it as a
 // notification, which it speaks without moving the focus, and the chronicle lists it.
+// A computer's turn is not told: its move names the seat.
 class Cronaca : public QObject {
     Q_OBJECT
   public:
@@ -25,8 +26,6 @@ class Cronaca : public QObject {
     void Racconta(const Accaduto& accaduto);
     // The lines of the previous hand and of this one, in order.
     QStringList Righe() const;
-    // The hands shown at the last showdown, one seat after another; empty once taken.
-    QString PrendiManiMostrate();
     // The chronicle's window: a list the keys and a screen reader read line by line, over
     // the table and without stopping the game; Escape closes it.
     void Apri();
@@ -34,14 +33,19 @@ class Cronaca : public QObject {
 
     // Tells the screen reader one sentence without moving the focus.
     void Annuncia(const QString& frase);
+    // The seconds of speech told since the last time this was asked.
+    double Parlato();
+    // How long a screen reader takes to say a sentence at its usual rate.
+    static double Durata(const QString& frase);
 
   private:
     void Riempi();
 
     FrmGalbirola& m_finestra;
-    std::deque<QStringList> m_mani; // at most two: the previous hand and this one
-    QStringList m_maniMostrate;
+    std::deque<QStringList> m_mani;    // at most two: the previous hand and this one
+    VoceTavolo* m_barra = nullptr;     // where the announcements show
     std::deque<VoceTavolo*> m_annunci; // the last few, alive while the reader asks for them
     QPointer<QDialog> m_dialogo;
     QListWidget* m_lista = nullptr;
+    double m_parlato = 0;
 };

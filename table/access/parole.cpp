@@ -35,21 +35,10 @@ QString Numero(int n) {
     return n >= 0 && n <= 10 ? QString::fromLatin1(kNumeri[n]) : QString::number(n);
 }
 
-QString CarteConArticolo(const CarteDette& carte) {
-    QStringList voci;
-    for (const CartaDetta& c : carte)
-        voci << ConArticolo(c);
-    return Elenco(voci);
-}
-
 } // namespace
 
 QString Carta(CartaDetta carta) {
     return QStringLiteral("%1 di %2").arg(Valore(carta.valore), Seme(carta.seme));
-}
-
-QString ConArticolo(CartaDetta carta) {
-    return (carta.valore == 1 ? QStringLiteral("l'") : QStringLiteral("il ")) + Carta(carta);
 }
 
 QString Mano(const CarteDette& carte) {
@@ -77,18 +66,16 @@ QString Frase(const Accaduto& a, const std::function<QString(int)>& nome, int um
                                                  : QStringLiteral("Tocca a %1"))
             .arg(chi);
     case T::Apertura:
-        return tu ? QStringLiteral("Metti in tavola %1 e peschi tre carte")
-                        .arg(CarteConArticolo(a.lasciate))
-                  : QStringLiteral("%1 mette in tavola %2 e pesca tre carte")
-                        .arg(chi, CarteConArticolo(a.lasciate));
+        // Drawing three fresh cards goes without saying.
+        return tu ? QStringLiteral("Metti in tavola %1").arg(Mano(a.lasciate))
+                  : QStringLiteral("%1 mette in tavola %2").arg(chi, Mano(a.lasciate));
     case T::Scambio:
         if (a.prese.empty())
             return tu ? QStringLiteral("Tieni le tue carte")
                       : QStringLiteral("%1 tiene le sue carte").arg(chi);
-        return tu ? QStringLiteral("Prendi %1 e lasci %2")
-                        .arg(CarteConArticolo(a.prese), CarteConArticolo(a.lasciate))
-                  : QStringLiteral("%1 prende %2 e lascia %3")
-                        .arg(chi, CarteConArticolo(a.prese), CarteConArticolo(a.lasciate));
+        return tu ? QStringLiteral("Prendi %1, lasci %2").arg(Mano(a.prese), Mano(a.lasciate))
+                  : QStringLiteral("%1 prende %2, lascia %3")
+                        .arg(chi, Mano(a.prese), Mano(a.lasciate));
     case T::Bussata:
         return tu ? QStringLiteral("Bussi") : QStringLiteral("%1 bussa").arg(chi);
     case T::UltimoGiro:

@@ -11,14 +11,13 @@
 // screen reader and for the chronicle.
 namespace parole {
 
-// "Re di Coppe"; with its article, "il Re di Coppe", "l'Asso di Spade".
+// "Re di Coppe".
 QString Carta(CartaDetta carta);
-QString ConArticolo(CartaDetta carta);
 // "Asso, Re e Cavallo di Coppe" for one suit, "Asso di Coppe, Re di Spade e Tre di Denari".
 QString Mano(const CarteDette& carte);
 
 // The sentence for an event; nome(seggio) gives a seat's name, umano is the human's seat.
-// "Andrea Z. prende il Re di Coppe e lascia l'Asso di Spade", "Tocca a te", "Ultimo giro".
+// "Andrea Z. prende Re di Coppe, lascia Asso di Spade", "Tocca a te", "Ultimo giro".
 QString Frase(const Accaduto& accaduto, const std::function<QString(int)>& nome, int umano);
 
 } // namespace parole

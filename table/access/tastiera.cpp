@@ -129,8 +129,13 @@ void Tastiera::FaseMostrata(Fase fase) {
         c.CtlPilaCarte0[0]->setFocus(Qt::OtherFocusReason);
         break;
     case Fase::Nessuna:
-        // While the computers play the window itself listens, and Tab finds nothing to do.
-        m_finestra.setFocus(Qt::OtherFocusReason);
+        // While the computers play Tab finds nothing to do. The focus rests on the player's
+        // hand, which a screen reader names, or on the window, whose title it reads again.
+        if (!m_finestra.Logica().CtlPilaCarte0(0).Coperta() &&
+            mostrato(c.CtlPilaCarte0[0], m_finestra))
+            c.CtlPilaCarte0[0]->setFocus(Qt::OtherFocusReason);
+        else
+            m_finestra.setFocus(Qt::OtherFocusReason);
         break;
     }
 }

@@ -13,6 +13,7 @@
 #include "widgets/imgbtn.h"
 #include "widgets/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -295,8 +296,6 @@ void FrmGalbirola::ControllaChiusura() const {
 void FrmGalbirola::Messaggio(int stile, const std::optional<std::string>& titolo,
                              const std::string& testo) {
     ControllaChiusura();
-    if (m_cronaca)
-        m_dialoghi->Descrivi(m_cronaca->PrendiManiMostrate());
     m_dialoghi->Messaggio(stile, titolo ? daTesto(*titolo) : m_titolo, daTesto(testo));
     ControllaChiusura();
 }
@@ -349,6 +348,14 @@ Cronaca* FrmGalbirola::Cronista() const {
 void FrmGalbirola::Racconta(const Accaduto& accaduto) {
     if (m_cronaca)
         m_cronaca->Racconta(accaduto);
+}
+
+bool FrmGalbirola::Assistito() {
+    return QAccessible::isActive();
+}
+
+double FrmGalbirola::Parlato() {
+    return m_cronaca ? m_cronaca->Parlato() : 0;
 }
 
 void FrmGalbirola::closeEvent(QCloseEvent* evento) {

@@ -66,6 +66,8 @@ class FrmGalbirola : public Superficie, public InterfacciaTavolo {
     void Bussa(int seggio) override;
     void Pausa(double secondi) override;
     void Racconta(const Accaduto& accaduto) override;
+    bool Assistito() override;
+    double Parlato() override;
     // What happened in this hand and the previous one, told and kept.
     Cronaca* Cronista() const;
 
