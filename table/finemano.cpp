@@ -67,20 +67,7 @@ std::string Tavolo::Classifica() const {
         testo += "° ";
         testo += r.Nome;
         testo += ": ";
-        switch (r.Tipo) {
-        case kPunti:
-            testo += "Punti " + std::to_string(r.Punteggio);
-            break;
-        case kTris:
-            testo += "Tris di " + std::to_string(r.Punteggio);
-            break;
-        case kGalbirola:
-            testo += "Galbirola di " + std::to_string(r.Punteggio);
-            break;
-        case kGalbirolone:
-            testo += "Galbirolone";
-            break;
-        }
+        testo += NomeMano(r.Tipo, r.Punteggio);
         testo += "\r\n";
     }
     return testo;

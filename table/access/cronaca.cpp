@@ -3,6 +3,7 @@
 #include "cards/ctlpilacarte.h"
 #include "table/access/accessibile.h"
 #include "table/access/parole.h"
+#include "table/sguardo.h"
 #include "table/tavolo.h"
 #include "table/window/frmgalbirola.h"
 
@@ -43,9 +44,11 @@ void Cronaca::Racconta(const Accaduto& a) {
         m_mani.back() << frase;
     if (a.tipo == Accaduto::Tipo::Mostra)
         m_maniMostrate << frase;
-    else if (a.tipo != Accaduto::Tipo::Mano)
+    else if (a.tipo != Accaduto::Tipo::Mano) {
         // The hands shown are read in the showdown box, where they are told as its description.
+        m_ultima = frase;
         Annuncia(frase);
+    }
     if (m_dialogo && m_dialogo->isVisible())
         Riempi();
 }
@@ -61,6 +64,17 @@ QString Cronaca::PrendiManiMostrate() {
     const QString testo = m_maniMostrate.join(QStringLiteral("; "));
     m_maniMostrate.clear();
     return testo;
+}
+
+void Cronaca::Rispondi(char domanda) {
+    Annuncia(Risposta(domanda));
+}
+
+QString Cronaca::Risposta(char domanda) const {
+    const Tavolo& t = m_finestra.Logica();
+    return parole::Risposta(
+        domanda, Guarda(t), m_ultima, [&t](int s) { return QString::fromStdString(t.Nomi(s)); },
+        t.NumGiocatori());
 }
 
 void Cronaca::Annuncia(const QString& frase) {

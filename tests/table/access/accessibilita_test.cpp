@@ -1,5 +1,7 @@
 #include "banco.h"
 
+#include "table/access/cronaca.h"
+
 #include <QAccessible>
 #include <QMetaEnum>
 
@@ -188,6 +190,43 @@ TEST_F(Accessibilita, ATournamentIsFollowedAndPlayedThroughTheTree) {
         }
     }
     EXPECT_TRUE(turno && bussato && uscito && prese);
+}
+
+// The questions are answered aloud wherever the focus is, not kept in the chronicle, and
+// change nothing on the table; in the name field the same letters are typed.
+TEST_F(Accessibilita, QuestionsAreAnsweredAloudAndTheTableStaysAsItWas) {
+    const ControlliTavolo& c = b.C();
+    const auto chiedi = [&](const char* tasti) {
+        eventi.clear();
+        for (const char* k = tasti; *k; ++k)
+            QTest::keyClick(QApplication::focusWidget(), *k);
+        QStringList detto;
+        for (const Evento& e : eventi)
+            if (e.tipo == QAccessible::ObjectShow)
+                detto << e.nome;
+        return detto;
+    };
+    c.TxtNome->setText(QStringLiteral("Io"));
+    EXPECT_EQ(chiedi("cT"), QStringList());
+    EXPECT_EQ(c.TxtNome->text(), "IocT");
+    Agisci(c.CmdTorneo, QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(chiedi("g"), QStringList{"Nessuna mano ancora"});
+    Agisci(c.CmdCarte, QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(b.T().FaseCorrente(), Fase::Fatto);
+    Agisci(c.CtlPilaCarte0[1], QAccessibleActionInterface::toggleAction());
+    QWidget* fuoco = QApplication::focusWidget();
+    const QStringList cronaca = b.finestra.Cronista()->Righe();
+    const QStringList detto = chiedi("ctpgr");
+    EXPECT_EQ(QApplication::focusWidget(), fuoco);
+    EXPECT_EQ(b.finestra.Cronista()->Righe(), cronaca);
+    EXPECT_TRUE(b.T().FaseCorrente() == Fase::Fatto && c.CtlPilaCarte0[1]->Selezionata());
+    ASSERT_EQ(detto.size(), 5) << detto.join('|').toStdString();
+    const QString carta = c.CtlPilaCarte0[0]->accessibleName().section(',', 0, 0);
+    EXPECT_TRUE(detto[0].contains(carta) && detto[0].contains(": ")) << carta.toStdString();
+    EXPECT_TRUE(detto[1].startsWith("In tavola: ")) << detto[1].toStdString();
+    EXPECT_TRUE(detto[2].endsWith(" e tu tre palle")) << detto[2].toStdString();
+    EXPECT_TRUE(detto[3].startsWith("Tocca a te; ")) << detto[3].toStdString();
+    EXPECT_EQ(detto[4], "Tocca a te");
 }
 
 } // namespace
