@@ -61,9 +61,10 @@ TEST(Comandi, TheRulesListTheKeysAndTheMenuOpensFromKeysAndTheRightButton) {
     ASSERT_NE(regole, nullptr);
     EXPECT_EQ(regole->windowTitle(), "Regole del gioco");
     EXPECT_NE(regole->windowModality(), Qt::NonModal);
-    for (const char* parola : {"Galbirolone", "bussare", "palle", "di turno", "ha bussato",
-                               "fuori dal torneo", "Ctrl+N", "F2", "F1", "F3", "Ctrl+Q", "Menu",
-                               "Maiusc+F10", "Maiusc+Tab", "Inizio", "Fine", "Spazio", "Invio"})
+    for (const char* parola :
+         {"Galbirolone", "bussare", "palle", "di turno", "ha bussato", "fuori dal torneo", "Ctrl+N",
+          "F2", "F1", "F3", "Ctrl+Q", "Menu", "Maiusc+F10", "Maiusc+Tab", "Inizio", "Fine",
+          "Spazio", "Invio", "C, T, P, G, R"})
         EXPECT_TRUE(regole->text().contains(QLatin1String(parola))) << parola;
     QTest::keyClick(regole, Qt::Key_Escape);
     QApplication::processEvents();
