@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QMetaEnum>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -204,29 +205,29 @@ TEST_F(Accessibilita, QuestionsAreAnsweredAloudAndTheTableStaysAsItWas) {
         for (const Evento& e : eventi)
             if (e.tipo == QAccessible::ObjectShow)
                 detto << e.nome;
-        return detto;
+        return detto.join('|');
     };
     c.TxtNome->setText(QStringLiteral("Io"));
-    EXPECT_EQ(chiedi("cT"), QStringList());
-    EXPECT_EQ(c.TxtNome->text(), "IocT");
+    EXPECT_TRUE(chiedi("cT").isEmpty() && c.TxtNome->text() == "IocT")
+        << c.TxtNome->text().toStdString();
     Agisci(c.CmdTorneo, QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(chiedi("g"), QStringList{"Nessuna mano ancora"});
+    EXPECT_EQ(chiedi("g"), "Nessuna mano ancora");
     Agisci(c.CmdCarte, QAccessibleActionInterface::pressAction());
     ASSERT_EQ(b.T().FaseCorrente(), Fase::Fatto);
     Agisci(c.CtlPilaCarte0[1], QAccessibleActionInterface::toggleAction());
     QWidget* fuoco = QApplication::focusWidget();
     const QStringList cronaca = b.finestra.Cronista()->Righe();
-    const QStringList detto = chiedi("ctpgr");
-    EXPECT_EQ(QApplication::focusWidget(), fuoco);
-    EXPECT_EQ(b.finestra.Cronista()->Righe(), cronaca);
-    EXPECT_TRUE(b.T().FaseCorrente() == Fase::Fatto && c.CtlPilaCarte0[1]->Selezionata());
-    ASSERT_EQ(detto.size(), 5) << detto.join('|').toStdString();
+    const QString detto = chiedi("ctpgr");
+    EXPECT_TRUE(QApplication::focusWidget() == fuoco && b.finestra.Cronista()->Righe() == cronaca &&
+                b.T().FaseCorrente() == Fase::Fatto && c.CtlPilaCarte0[1]->Selezionata());
+    // C names the human's cards, P ends with the human's balls, R repeats the turn's sentence.
     const QString carta = c.CtlPilaCarte0[0]->accessibleName().section(',', 0, 0);
-    EXPECT_TRUE(detto[0].contains(carta) && detto[0].contains(": ")) << carta.toStdString();
-    EXPECT_TRUE(detto[1].startsWith("In tavola: ")) << detto[1].toStdString();
-    EXPECT_TRUE(detto[2].endsWith(" e tu tre palle")) << detto[2].toStdString();
-    EXPECT_TRUE(detto[3].startsWith("Tocca a te; ")) << detto[3].toStdString();
-    EXPECT_EQ(detto[4], "Tocca a te");
+    EXPECT_TRUE(QRegularExpression('^' + QRegularExpression::escape(carta) +
+                                   ".*: [^|]+\\|In tavola: [^|]+\\|[^|]* e tu tre palle\\|"
+                                   "Tocca a te; [^|]+\\|Tocca a te$")
+                    .match(detto)
+                    .hasMatch())
+        << detto.toStdString();
 }
 
 } // namespace
