@@ -62,3 +62,17 @@ void ValutaMano(const Carta& c1, const Carta& c2, const Carta& c3, std::uint8_t&
     }
     Valore = static_cast<std::uint8_t>(valore);
 }
+
+std::string NomeMano(std::uint8_t Tipo, std::int32_t Valore) {
+    switch (Tipo) {
+    case kPunti:
+        return "Punti " + std::to_string(Valore);
+    case kTris:
+        return "Tris di " + std::to_string(Valore);
+    case kGalbirola:
+        return "Galbirola di " + std::to_string(Valore);
+    case kGalbirolone:
+        return "Galbirolone";
+    }
+    return {};
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class Carta;
 
@@ -25,3 +26,7 @@ constexpr std::uint8_t PuntiCarta(std::uint8_t v) {
 // and a value that orders hands of the same type.
 void ValutaMano(const Carta& c1, const Carta& c2, const Carta& c3, std::uint8_t& Tipo,
                 std::uint8_t& Valore);
+
+// A hand's type and value as the showdown's ranking names them: "Punti 17", "Tris di 7",
+// "Galbirola di 11", "Galbirolone". The value is written as stored (a tris of aces is 11).
+std::string NomeMano(std::uint8_t Tipo, std::int32_t Valore);

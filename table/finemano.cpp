@@ -87,23 +87,7 @@ std::string Tavolo::Classifica() const {
         scrivi("° ");
         scrivi(r.Nome);
         scrivi(": ");
-        switch (r.Tipo) {
-        case kPunti:
-            scrivi("Punti ");
-            numero(r.Punteggio);
-            break;
-        case kTris:
-            scrivi("Tris di ");
-            numero(r.Punteggio);
-            break;
-        case kGalbirola:
-            scrivi("Galbirola di ");
-            numero(r.Punteggio);
-            break;
-        case kGalbirolone:
-            scrivi("Galbirolone");
-            break;
-        }
+        scrivi(NomeMano(r.Tipo, r.Punteggio));
         scrivi("\r\n");
     }
     testo.resize(static_cast<std::size_t>(fine - testo.data()));

@@ -79,6 +79,8 @@ class Tavolo {
     // (seat k holds 3k-3..3k-1; only element 0 exists before the tournament).
     Carta& CtlPilaCarte0(int i) { return m_carte0.at(i); }
     Carta& CtlPilaTavolo(int i) { return m_tavolo.at(i); }
+    const Carta& CtlPilaCarte0(int i) const { return m_carte0.at(i); }
+    const Carta& CtlPilaTavolo(int i) const { return m_tavolo.at(i); }
     Carta& CtlPilaCarte1(int i) { return m_carte1.at(i); }
     int NumCarte1() const { return m_numCarte1; }
     MazzoCarte& Mazzo() { return *m_mazzo; }

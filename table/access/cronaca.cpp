@@ -3,6 +3,7 @@
 #include "cards/ctlpilacarte.h"
 #include "table/access/accessibile.h"
 #include "table/access/parole.h"
+#include "table/sguardo.h"
 #include "table/tavolo.h"
 #include "table/window/frmgalbirola.h"
 
@@ -47,14 +48,16 @@ void Cronaca::Racconta(const Accaduto& a) {
         if (m_mani.size() > 2)
             m_mani.pop_front();
     }
-    // A computer's turn is heard as it starts; the chronicle keeps only what it did.
+    // A computer's move names its seat, so its turn is not said; the chronicle keeps the move.
     const bool turnoAltrui = a.tipo == Accaduto::Tipo::Turno && a.seggio != t.NumGiocatori();
     if (turnoAltrui)
         return;
     m_mani.back() << frase;
     // The showdown box names each seat's hand; the cards stay in the chronicle.
-    if (a.tipo != Accaduto::Tipo::Mostra && a.tipo != Accaduto::Tipo::Mano)
+    if (a.tipo != Accaduto::Tipo::Mostra && a.tipo != Accaduto::Tipo::Mano) {
+        m_ultima = frase;
         Annuncia(frase);
+    }
     if (m_dialogo && m_dialogo->isVisible())
         Riempi();
 }
@@ -64,6 +67,17 @@ QStringList Cronaca::Righe() const {
     for (const QStringList& mano : m_mani)
         righe << mano;
     return righe;
+}
+
+void Cronaca::Rispondi(char domanda) {
+    Annuncia(Risposta(domanda));
+}
+
+QString Cronaca::Risposta(char domanda) const {
+    const Tavolo& t = m_finestra.Logica();
+    return parole::Risposta(
+        domanda, Guarda(t), m_ultima, [&t](int s) { return QString::fromStdString(t.Nomi(s)); },
+        t.NumGiocatori());
 }
 
 void Cronaca::Annuncia(const QString& frase) {

@@ -31,6 +31,11 @@ class Cronaca : public QObject {
     void Apri();
     QDialog* Finestra() const { return m_dialogo; }
 
+    // A player's question about the table (parole::Risposta's letter), answered out loud; the
+    // answer is not an event, so the chronicle does not keep it.
+    void Rispondi(char domanda);
+    QString Risposta(char domanda) const;
+
     // Tells the screen reader one sentence without moving the focus.
     void Annuncia(const QString& frase);
     // The seconds of speech told since the last time this was asked.
@@ -44,6 +49,7 @@ class Cronaca : public QObject {
     FrmGalbirola& m_finestra;
     std::deque<QStringList> m_mani;    // at most two: the previous hand and this one
     VoceTavolo* m_barra = nullptr;     // where the announcements show
+    QString m_ultima;                  // the last sentence the screen reader was told of an event
     std::deque<VoceTavolo*> m_annunci; // the last few, alive while the reader asks for them
     QPointer<QDialog> m_dialogo;
     QListWidget* m_lista = nullptr;

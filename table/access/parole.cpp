@@ -101,4 +101,53 @@ QString Frase(const Accaduto& a, const std::function<QString(int)>& nome, int um
     return {};
 }
 
+QString Risposta(char domanda, const Sguardo& s, const QString& ultima,
+                 const std::function<QString(int)>& nome, int umano) {
+    const QString ancoraNiente = QStringLiteral("Nessuna mano ancora");
+    if (domanda == 'R')
+        return ultima.isEmpty() ? ancoraNiente : ultima;
+    if (domanda == 'P' && s.torneo) {
+        QStringList voci;
+        for (int k = 1; k < static_cast<int>(s.palle.size()); ++k) {
+            const QString chi = k == umano ? QStringLiteral("tu") : nome(k);
+            const int p = s.palle[k];
+            voci << (p == 0   ? QStringLiteral("%1 fuori").arg(chi)
+                     : p == 1 ? QStringLiteral("%1 una palla").arg(chi)
+                              : QStringLiteral("%1 %2 palle").arg(chi, Numero(p)));
+        }
+        return Elenco(voci);
+    }
+    if (!s.mano)
+        return ancoraNiente;
+    switch (domanda) {
+    case 'C':
+        if (s.mie.empty())
+            return QStringLiteral("Sei fuori dal torneo");
+        return QStringLiteral("%1: %2").arg(Mano(s.mie), QString::fromStdString(s.valore));
+    case 'T':
+        return s.banco.empty() ? QStringLiteral("Carte in tavola coperte")
+                               : QStringLiteral("In tavola: %1").arg(Mano(s.banco));
+    case 'G': {
+        if (s.vincitore)
+            return s.vincitore == umano
+                       ? QStringLiteral("Torneo finito: hai vinto")
+                       : QStringLiteral("Torneo finito: vince %1").arg(nome(s.vincitore));
+        if (s.finita)
+            return QStringLiteral("Mano finita");
+        const QString bussata =
+            s.bussatore == 0 ? QStringLiteral("nessuno ha bussato")
+            : s.bussatore == umano
+                ? QStringLiteral("hai bussato tu: ultimo giro")
+                : QStringLiteral("ha bussato %1: ultimo giro").arg(nome(s.bussatore));
+        if (s.turno == 0)
+            return bussata.left(1).toUpper() + bussata.mid(1);
+        Accaduto turno;
+        turno.tipo = Accaduto::Tipo::Turno;
+        turno.seggio = s.turno;
+        return Frase(turno, nome, umano) + QStringLiteral("; ") + bussata;
+    }
+    }
+    return {};
+}
+
 } // namespace parole

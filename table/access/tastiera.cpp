@@ -1,6 +1,7 @@
 #include "table/access/tastiera.h"
 
 #include "cards/ctlpilacarte.h"
+#include "table/access/cronaca.h"
 #include "table/tavolo.h"
 #include "table/window/frmgalbirola.h"
 #include "widgets/fuoco.h"
@@ -197,6 +198,15 @@ bool Tastiera::eventFilter(QObject* oggetto, QEvent* evento) {
     case Qt::Key_Home:
     case Qt::Key_End:
         return MuoviTraCarte(tasto->key());
+    case Qt::Key_C:
+    case Qt::Key_T:
+    case Qt::Key_P:
+    case Qt::Key_G:
+    case Qt::Key_R:
+        // A question about the table: answered where the player is, the focus untouched.
+        if (!tasto->isAutoRepeat() && m_finestra.Cronista())
+            m_finestra.Cronista()->Rispondi(static_cast<char>(tasto->key()));
+        return true;
     default:
         return false;
     }

@@ -16,8 +16,10 @@ class QWidget;
 // player's cards and the table's cards, leaving out what is hidden or does nothing now (the
 // cards act only on the player's turn). Left and Right (Up and Down too), Home and End move
 // within a group of cards; Return presses the visible command button from a card, a field or
-// the window. Space belongs to the focused card or button, which treat it as a click. The
-// focus follows the game, and the window shows it only once the keys have been used.
+// the window. Space belongs to the focused card or button, which treat it as a click. C, T,
+// P, G and R ask the table about the cards, the table, the balls, the turn and the last
+// sentence, wherever the focus is (letters typed in a field stay letters). The focus follows
+// the game, and the window shows it only once the keys have been used.
 class Tastiera : public QObject {
     Q_OBJECT
   public:

@@ -1,7 +1,10 @@
 #include "banco.h"
 
+#include "table/access/cronaca.h"
+
 #include <QAccessible>
 #include <QMetaEnum>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -199,6 +202,43 @@ TEST_F(Accessibilita, ATournamentIsFollowedAndPlayedThroughTheTree) {
         }
     }
     EXPECT_TRUE(turno && bussato && uscito && prese);
+}
+
+// The questions are answered aloud wherever the focus is, not kept in the chronicle, and
+// change nothing on the table; in the name field the same letters are typed.
+TEST_F(Accessibilita, QuestionsAreAnsweredAloudAndTheTableStaysAsItWas) {
+    const ControlliTavolo& c = b.C();
+    const auto chiedi = [&](const char* tasti) {
+        eventi.clear();
+        for (const char* k = tasti; *k; ++k)
+            QTest::keyClick(QApplication::focusWidget(), *k);
+        QStringList detto;
+        for (const Evento& e : eventi)
+            if (e.tipo == QAccessible::ObjectShow)
+                detto << e.nome;
+        return detto.join('|');
+    };
+    c.TxtNome->setText(QStringLiteral("Io"));
+    EXPECT_TRUE(chiedi("cT").isEmpty() && c.TxtNome->text() == "IocT")
+        << c.TxtNome->text().toStdString();
+    Agisci(c.CmdTorneo, QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(chiedi("g"), "Nessuna mano ancora");
+    Agisci(c.CmdCarte, QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(b.T().FaseCorrente(), Fase::Fatto);
+    Agisci(c.CtlPilaCarte0[1], QAccessibleActionInterface::toggleAction());
+    QWidget* fuoco = QApplication::focusWidget();
+    const QStringList cronaca = b.finestra.Cronista()->Righe();
+    const QString detto = chiedi("ctpgr");
+    EXPECT_TRUE(QApplication::focusWidget() == fuoco && b.finestra.Cronista()->Righe() == cronaca &&
+                b.T().FaseCorrente() == Fase::Fatto && c.CtlPilaCarte0[1]->Selezionata());
+    // C names the human's cards, P ends with the human's balls, R repeats the turn's sentence.
+    const QString carta = c.CtlPilaCarte0[0]->accessibleName().section(',', 0, 0);
+    EXPECT_TRUE(QRegularExpression('^' + QRegularExpression::escape(carta) +
+                                   ".*: [^|]+\\|In tavola: [^|]+\\|[^|]* e tu tre palle\\|"
+                                   "Tocca a te; [^|]+\\|Tocca a te$")
+                    .match(detto)
+                    .hasMatch())
+        << detto.toStdString();
 }
 
 } // namespace

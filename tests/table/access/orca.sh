@@ -113,7 +113,15 @@ aspetta "$inizio" "Nome del giocatore" 60
 
 premi Return "Dai Carte"
 premi Return "Tocca a te" 120
-premi space "[A-Z].* di [A-Za-z]+, segnata"
+# The questions at the human's turn, each answered aloud; the focus stays on the card it was on.
+fuoco=$(sed -n "s/^    '\([A-Z][a-z]* di [A-Z][a-z]*\) .*/\1/p" "$K/giocata.txt" | tail -1)
+[ -n "$fuoco" ] || { echo "FAIL: no card was said to have the focus"; exit 1; }
+premi c "^'[^']*[a-z]: (Punti|Tris|Galbirola|Galbirolone)"
+premi t "^'[^']*In tavola: [A-Z]"
+premi p "^'[^']* e tu [a-z]+ pall[ae]"
+premi g "^'[^']*Tocca a te; "
+premi r "^'[^']*Tocca a te\.?'"
+premi space "^'[^']*$fuoco, segnata"
 premi Right " di (Bastoni|Coppe|Denari|Spade)"
 premi space "^'[A-Z].*, segnata"
 premi Right " di (Bastoni|Coppe|Denari|Spade)"

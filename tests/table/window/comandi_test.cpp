@@ -72,7 +72,7 @@ TEST(Comandi, TheRulesListTheKeysAndTheMenuOpensFromKeysAndTheRightButton) {
         << "the rules show their markup: " << letto.left(60).toStdString();
     for (const char* parola :
          {"Galbirolone", "bussare", "palle", "Ctrl+N", "F2", "F1", "F3", "Ctrl+Q", "Menu",
-          "Maiusc+F10", "Maiusc+Tab", "Inizio", "Fine", "Spazio", "Invio"})
+          "Maiusc+F10", "Maiusc+Tab", "Inizio", "Fine", "Spazio", "Invio", "C, T, P, G, R"})
         EXPECT_TRUE(letto.contains(QLatin1String(parola))) << parola;
     // Each lamp as the rules tell it: its look, then what the score row says it means.
     for (const auto& [stato, mostra] : {std::pair{Lampada::Riposo, "Bianca"},
