@@ -66,6 +66,13 @@ QString Cronaca::PrendiManiMostrate() {
 void Cronaca::Annuncia(const QString& frase) {
     if (!QAccessible::isActive())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Told straight to the screen reader, politely, after what it is saying.
+    QAccessibleAnnouncementEvent annuncio(&m_finestra, frase);
+    annuncio.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&annuncio);
+    return;
+#endif
     auto* voce = new VoceTavolo(QAccessible::Notification, &m_finestra, this);
     voce->nome = [frase] { return frase; };
     voce->visibile = [] { return true; };
