@@ -79,9 +79,10 @@ test)
     rm -rf --one-file-system "$radice"
   }
   trap smonta EXIT
-  pacchetti=$(sed -n '/^pacchetti=(/,/^)/p' galbirola.sh | sed '1d;$d' | tr -s ' \n' ',,')
+  trap 'exit 1' INT TERM HUP
+  pacchetti=$(sed -n '/^pacchetti=(/,/^)/p' galbirola.sh | sed '1d;$d' | xargs | tr ' ' ',')
   echo "== a $rilascio chroot with the set-up script's packages (at ${SECONDS}s)"
-  crea "$rilascio" "$radice" --variant=apt --include="git,ca-certificates,${pacchetti#,}" >/dev/null
+  crea "$rilascio" "$radice" --variant=apt --include="git,ca-certificates,$pacchetti" >/dev/null
   for m in proc sys dev dev/pts dev/shm; do
     mount --bind "/$m" "$radice/$m"
     montati+=("$radice/$m")
