@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Sets up what Galbirola needs on Debian 12 or 13, builds it and then either starts the game
 # (run) or runs every test (test). Safe to run again: it installs only what is missing.
-# On Debian 12, as root, test also runs every test again in a Debian 13 chroot it makes.
 set -euo pipefail
 
 cd "$(dirname "$0")"
@@ -70,14 +69,6 @@ test)
     LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$lavori"
-  if [ "$(. /etc/os-release && echo "$VERSION_CODENAME")" = bookworm ]; then
-    if [ "$(id -u)" -eq 0 ]; then
-      echo "== Debian 13: the set-up and every test in a fresh trixie chroot"
-      tools/chroot-build.sh test trixie
-    else
-      echo "== Debian 13: skipped (making its chroot needs root)"
-    fi
-  fi
   ;;
 *)
   echo "usage: $0 [run|test]" >&2
