@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a distribution builds it and a player installs it, from a
 # copy of the tree (nothing is written into the tree itself):
-# - dpkg-buildpackage builds the source and the binary package, tests included;
-# - lintian passes both with nothing to say but the overrides in debian/, which it shows;
+# - dpkg-buildpackage builds the source and the binary package, tests included, as root in
+#   a clean chroot of this machine's release with only the Build-Depends installed;
+# - this release's lintian passes both with nothing to say but the overrides in debian/, which it shows;
 # - (as root) the package installs; its desktop entry, metainfo and manual page pass their
 #   linters; the command its desktop entry names starts under Xvfb as a user's session
 #   would start it, shows the window and runs beside its knock sound; the package removes
@@ -87,8 +88,19 @@ costruisci() {
   grep -E '^[0-9]+% tests passed|tests failed out of' "$dir.log" | sed 's/^/  /' || true
 }
 
-passo "source and binary package, tests included"
-costruisci "$lavoro/uno/galbirola"
+if [ "$(id -u)" -eq 0 ] && command -v mmdebstrap >/dev/null; then
+  passo "source package, then both packages built in a clean chroot, tests included"
+  copia "$lavoro/sorgente/galbirola"
+  (cd "$lavoro/sorgente" && dpkg-source -b galbirola >/dev/null) || fallito "dpkg-source could not build"
+  if ! "$sorgente/tools/chroot-build.sh" clean "$lavoro"/sorgente/*.dsc "$lavoro/uno" >"$lavoro/uno.log" 2>&1; then
+    tail -40 "$lavoro/uno.log"
+    fallito "the clean chroot did not build the package (log above)"
+  fi
+  grep -E '^[0-9]+% tests passed|tests failed out of' "$lavoro/uno.log" | sed 's/^/  /' || true
+else
+  passo "source and binary package, tests included (here: a clean chroot needs root and mmdebstrap)"
+  costruisci "$lavoro/uno/galbirola"
+fi
 changes=$(ls "$lavoro"/uno/galbirola_*.changes)
 deb=$(ls "$lavoro"/uno/galbirola_*.deb)
 for f in "$lavoro"/uno/*.dsc "$lavoro"/uno/*.tar.* "$lavoro"/uno/*.deb; do
@@ -105,8 +117,13 @@ passo "lintian on the source and the binary package"
 # overrides are shown with the reason written above them in debian/. (--fail-on
 # experimental would fail on an overridden experimental tag too: those are looked for in
 # what lintian printed instead.)
+# The package follows today's policy (4.7.2), which Debian 12's lintian, older than it,
+# calls a newer-standards-version; Debian 13's checks it.
 stato=0
-lintian --pedantic --display-info --display-experimental --show-overrides \
+vecchio=()
+[ "$(. /etc/os-release && echo "$VERSION_CODENAME")" != bookworm ] ||
+  vecchio=(--suppress-tags newer-standards-version)
+lintian --pedantic --display-info --display-experimental --show-overrides "${vecchio[@]}" \
   --fail-on error,warning,info,pedantic "$changes" >"$lavoro/lintian" 2>&1 || stato=$?
 grep -v 'running with root privileges is not recommended' "$lavoro/lintian" | sed 's/^/  /' || true
 [ "$stato" -eq 0 ] || fallito "lintian exited with status $stato"

@@ -84,6 +84,14 @@ void Cronaca::Annuncia(const QString& frase) {
     if (!QAccessible::isActive())
         return;
     m_parlato += Durata(frase);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Told straight to the screen reader, politely, after what it is saying.
+    QAccessibleAnnouncementEvent annuncio(&m_finestra, frase);
+    annuncio.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&annuncio);
+    return;
+#endif
+    // A notification in a status bar, which a screen reader speaks without its role's name.
     auto* voce = new VoceTavolo(QAccessible::Notification, m_barra, this);
     voce->nome = [frase] { return frase; };
     voce->visibile = [] { return true; };

@@ -80,14 +80,20 @@ touch "$log"
 # session of the same user (Orca refuses to start beside one).
 /usr/bin/python3 "$(command -v orca)" --debug-file="$log" -u "$K/prefs" >"$K/orca.stdout" 2>&1 & pids+=($!)
 
-# What Orca said, one line each, from line $1 of its log on.
-detto() { tail -n +"$1" "$log" | sed -n "s/.*SPEECH OUTPUT: //p" | sed -E "s/ ?\{'established': False\}//"; }
+# What Orca said, one utterance a line, from line $1 of its log on.
+detto() { tail -n +"$1" "$log" | sed -n "s/.*SPEECH OUTPUT: //p" | sed -E "s/^('.*') ?\{'established'.*/\1/"; }
+# What a player hears of it: the words, without the role words one version of Orca adds
+# ("push button", "notification") and another leaves out or says apart, on one line, so
+# that a sentence said in two utterances still reads whole.
+sentito() {
+  detto "$1" | sed -E "s/^'(.*)'$/\1/; s/^(notification|notifica)( |$)//; /^$/d" | tr '\n' ' '
+}
 segno() { wc -l <"$log"; }
 # Waits until Orca has said something matching $2 since mark $1 (up to $3 s).
 aspetta() {
   local fino=$((SECONDS + ${3:-60}))
   while [ $SECONDS -lt $fino ]; do
-    detto "$1" | grep -qE -- "$2" && return 0
+    sentito "$1" | grep -qE -- "$2" && return 0
     sleep 0.2
   done
   echo "FAIL: Orca never said /$2/; it said:"; detto "$1" | sed 's/^/    /'
@@ -111,37 +117,43 @@ aspetta "$inizio" "Nome del giocatore" 60
 # Another scenario may play from here on, fed by the same harness.
 [ -n "${ORCA_SCENA:-}" ] && { . "$here/$ORCA_SCENA"; exit $?; }
 
+carta="[A-Z][a-z]+ di (Bastoni|Coppe|Denari|Spade)"
+mani="[A-Z][a-z]+ [A-Z]\\.: $carta, $carta e $carta; " # the seats' hands, when the box is read with them
+classifica="1° [^']+: (Punti|Tris|Galbirola)"                 # the showdown box's ranking
 premi Return "Dai Carte"
 premi Return "Tocca a te" 120
 # The questions at the human's turn, each answered aloud; the focus stays on the card it was on.
 fuoco=$(sed -n "s/^    '\([A-Z][a-z]* di [A-Z][a-z]*\) .*/\1/p" "$K/giocata.txt" | tail -1)
 [ -n "$fuoco" ] || { echo "FAIL: no card was said to have the focus"; exit 1; }
-premi c "^'[^']*[a-z]: (Punti|Tris|Galbirola|Galbirolone)"
-premi t "^'[^']*In tavola: [A-Z]"
-premi p "^'[^']* e tu [a-z]+ pall[ae]"
-premi g "^'[^']*Tocca a te; "
-premi r "^'[^']*Tocca a te\.?'"
-premi space "^'[^']*$fuoco, segnata"
-premi Right " di (Bastoni|Coppe|Denari|Spade)"
-premi space "^'[A-Z].*, segnata"
-premi Right " di (Bastoni|Coppe|Denari|Spade)"
-premi space "^'[A-Z].*, segnata"
-premi Return "1° " 120
+premi c "$carta: (Punti|Tris|Galbirola|Galbirolone)"
+premi t "In tavola: $carta"
+premi p " e tu [a-z]+ pall[ae]"
+premi g "Tocca a te; "
+premi r "Tocca a te"
+premi space "$fuoco, segnata"
+premi Right "$carta"
+premi space "$carta, segnata"
+premi Right "$carta"
+premi space "$carta, segnata"
+premi Return "$classifica|$mani" 120
 premi Return "Dai Carte" 60
 
 cat "$K/giocata.txt"
-tutto=$(detto "$inizio")
+tutto=$(sentito "$inizio")
 fallito=0
 controlla() {
   echo "$tutto" | grep -qE -- "$2" || { echo "FAIL: $1: /$2/ never spoken"; fallito=1; }
 }
-controlla "a computer's move" "^'[^']+ (prende|mette in tavola|tiene) "
-controlla "whose turn" "^'Tocca a te"
-controlla "the human's knock" "^'Bussi"
-controlla "the last round" "^'Ultimo giro"
-controlla "a ball lost" "^'([^']* perde|Perdi) una palla: ne restan?o? [a-z]+"
-controlla "the showdown box" "^'[^']*1° [^']+: (Punti|Tris|Galbirola)"
-if echo "$tutto" | grep -qE "^'(not |non )?(checked|spuntat[ao])\.?'"; then
+controlla "a computer's move" "[A-Z][a-z]+ [A-Z]\. (prende|mette in tavola|tiene) "
+controlla "whose turn" "Tocca a te"
+controlla "the human's knock" "Bussi"
+controlla "the last round" "Ultimo giro"
+controlla "a ball lost" "([A-Z][a-z]+ [A-Z]\. perde|Perdi) una palla: ne restan?o? [a-z]+"
+controlla "the showdown" "$classifica|$mani"
+# In the order a player needs them: the knock and the last round before the showdown, the
+# showdown before the ball it cost.
+controlla "the hand in order" "Tocca a te.*Bussi.*Ultimo giro.*($classifica|$mani).*(perde|Perdi) una palla"
+if detto "$inizio" | grep -qiE "^'((not |non )?(checked|selezionat[oa]|spuntat[oa]))\.?'$"; then
   echo "FAIL: a bare state was spoken"; fallito=1
 fi
 exit $fallito
