@@ -32,9 +32,11 @@ TEST_F(Domande, EachKeyTellsWhatASightedPlayerSeesAndNothingCovered) {
         Metti(4, mano);
         detto += chiedi("C");
     }
+    Metti(4, "2C 3D 4S"); // the dealt hand back, so that the turn plays the cards in play
     t.Fatto();
     detto += chiedi("GT");
     TavoloAccesso::Palle(t, 2, 0);
+    TavoloAccesso::Palle(t, 3, 2);
     TavoloAccesso::Palle(t, 4, 1);
     detto += chiedi("P");
     TavoloAccesso::Palle(t, 1, 0);
