@@ -60,9 +60,9 @@ test)
   echo "== release build and tests"
   costruisci build -DCMAKE_BUILD_TYPE=Release
   # The real screen reader runs one session at a time on a machine.
-  QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$lavori" -E '^lettore_orca$'
+  QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$lavori" -E '^lettore_orca'
   flock /tmp/galbirola-orca.lock \
-    env QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -R '^lettore_orca$'
+    env QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -R '^lettore_orca'
   if [ "${GALBIROLA_SANITIZER:-}" = no ]; then
     echo "== AddressSanitizer and UndefinedBehaviorSanitizer: left to the machine's own release"
     exit 0
@@ -70,10 +70,12 @@ test)
   echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests"
   costruisci build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGALBIROLA_SANITIZE=ON \
     -DGALBIROLA_INVARIANTS=ON -DGALBIROLA_BENCHMARKS=OFF
+  # The full table's pace is measured against the voice, so it is heard in the Release build only.
   ASAN_OPTIONS=halt_on_error=1:abort_on_error=1 \
     LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-    QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$lavori"
+    flock /tmp/galbirola-orca.lock env QT_QPA_PLATFORM=offscreen \
+    ctest --test-dir build-asan --output-on-failure -j "$lavori" -E '^lettore_orca_tavola_piena$'
   ;;
 *)
   echo "usage: $0 [run|test]" >&2
