@@ -58,8 +58,19 @@ def _speak(self, text, acss, **kw):
 sdf.SpeechServer._speak = _speak
 PY
 pids=()
+vivi() { # whether one of ours still runs (an ended one stays a zombie until the script ends)
+  local p
+  for p in "${pids[@]}"; do grep -qs '^State:[[:space:]]*[^Z]' "/proc/$p/status" && return 0; done
+  return 1
+}
 fine() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  # Orca refuses to start while another of this user's runs, so the next test waits on this one.
+  for _ in $(seq 50); do
+    vivi || break
+    sleep 0.2
+  done
+  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
   for p in $(pgrep -u "$(id -u)" -f 'speech-dispatch'); do
     grep -qs "$K" "/proc/$p/environ" && kill "$p" 2>/dev/null
   done
@@ -76,8 +87,12 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
   -L "module-null-sink sink_name=nul" -L module-native-protocol-unix >"$K/pulse.log" 2>&1 & pids+=($!)
 log=$K/orca.out
 touch "$log"
-# Started through its interpreter, it neither sees nor is seen by a screen reader of another
-# session of the same user (Orca refuses to start beside one).
+# Orca calls itself "orca" once it runs and will not start beside another of this user's
+# (one left by an earlier test may still be shutting down).
+for _ in $(seq 150); do
+  pgrep -u "$(id -u)" -x orca >/dev/null || break
+  sleep 0.2
+done
 /usr/bin/python3 "$(command -v orca)" --debug-file="$log" -u "$K/prefs" >"$K/orca.stdout" 2>&1 & pids+=($!)
 
 # What Orca said, one utterance a line, from line $1 of its log on.
