@@ -65,7 +65,7 @@ void Tavolo::FineMano() {
         const auto mano = Guarda(c, c + 1, c + 2);
         Racconta(Accaduto::Tipo::Mostra, s, {mano.begin(), mano.end()});
     }
-    Avvisa(kStileInformazione, std::nullopt, Classifica());
+    Avvisa(kStileInformazione, std::nullopt, m_ui.LeggeClassifica() ? Classifica() : std::string());
     PalleEUscite();
 }
 

@@ -129,6 +129,9 @@ class InterfacciaTavolo : public Attesa {
     // A modal message box; without a title the application's title is shown.
     virtual void Messaggio(int stile, const std::optional<std::string>& titolo,
                            const std::string& testo) = 0;
+    // Whether the showdown's ranking is read from its box. Surroundings that only count the
+    // boxes (the simulator without a transcript) get it without its text.
+    virtual bool LeggeClassifica() const { return true; }
     // The Yes/No question with the information icon; anything but Yes is No.
     virtual bool Domanda(const std::string& titolo, const std::string& testo) = 0;
     // Plays the knock sound to its end; seat is the knocker.

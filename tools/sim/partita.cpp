@@ -40,6 +40,8 @@ class InterfacciaSim : public InterfacciaTavolo {
                        .Fine());
     }
 
+    bool LeggeClassifica() const override { return m_o.trascrizione; }
+
     bool Domanda(const std::string& titolo, const std::string& testo) override {
         bool si = false;
         switch (m_o.umano) {
