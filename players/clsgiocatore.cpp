@@ -5,6 +5,7 @@
 #include "players/valutamano.h"
 
 #include <bit>
+#include <utility>
 
 namespace {
 
@@ -16,14 +17,60 @@ constexpr auto kPuntiDelValore = [] {
     return punti;
 }();
 
+// The values of a Galbirolone as bits: ace, Cavallo and Re.
+constexpr unsigned kAssoCavalloRe = (1u << 1) | (1u << 9) | (1u << 10);
+
+// The increasing triples and pairs of positions 1..6, in the order i, j, k.
+constexpr auto kTriple = [] {
+    std::array<std::array<std::uint8_t, 3>, 20> t{};
+    int n = 0;
+    for (int i = 1; i <= 4; ++i)
+        for (int j = i + 1; j <= 5; ++j)
+            for (int k = j + 1; k <= 6; ++k)
+                t[n++] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(j),
+                          static_cast<std::uint8_t>(k)};
+    return t;
+}();
+constexpr auto kCoppie = [] {
+    std::array<std::array<std::uint8_t, 2>, 15> c{};
+    int n = 0;
+    for (int i = 1; i <= 5; ++i)
+        for (int j = i + 1; j <= 6; ++j)
+            c[n++] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(j)};
+    return c;
+}();
+
+// The first of the candidates with the highest positive sum, -1 for none. Every candidate is
+// weighed, unrolled and without a branch on the cards: a guess about them would often go
+// wrong.
+template <class Somma, std::size_t... T>
+int Migliore(Somma somma, std::index_sequence<T...> /*candidati*/) {
+    int migliore = 0, quale = -1;
+    const auto pesa = [&](int t, int s) {
+        quale = s > migliore ? t : quale;
+        migliore = s > migliore ? s : migliore;
+    };
+    (pesa(static_cast<int>(T), somma(std::integral_constant<std::size_t, T>{})), ...);
+    return quale;
+}
+
+// A sum when the bit is set, else 0.
+constexpr int Se(unsigned bit, int somma) {
+    return static_cast<int>(static_cast<unsigned>(somma) & (0u - (bit & 1u)));
+}
+
 } // namespace
 
 void ClsGiocatore::ImpostaCarte(Carta* c1, Carta* c2, Carta* c3) {
-    m_carteMano = {c1, c2, c3};
+    m_viste[1] = c1;
+    m_viste[2] = c2;
+    m_viste[3] = c3;
 }
 
 void ClsGiocatore::ImpostaTavolo(Carta* c1, Carta* c2, Carta* c3) {
-    m_carteTavolo = {c1, c2, c3};
+    m_viste[4] = c1;
+    m_viste[5] = c2;
+    m_viste[6] = c3;
 }
 
 void ClsGiocatore::SetCarte(const std::array<DatiCarta, 6>& carte) {
@@ -39,10 +86,8 @@ void ClsGiocatore::Fotografa() {
         d.codice = c.CodiceSeme();
         d.Valore = c.Valore();
     };
-    for (int i = 0; i < 3; ++i) {
-        copia(*m_carteMano[i], m_carte[i + 1]);
-        copia(*m_carteTavolo[i], m_carte[i + 4]);
-    }
+    for (int p = 1; p <= 6; ++p)
+        copia(*m_viste[p], m_carte[p]);
     Raggruppa();
 }
 
@@ -74,12 +119,17 @@ void ClsGiocatore::Raggruppa() {
         const unsigned seme = delSeme[m_carte[p].codice];
         m_gruppo[p] = static_cast<std::uint8_t>(std::countr_zero(seme));
         m_delGruppo[m_gruppo[p]] = static_cast<std::uint8_t>(seme);
+        m_conSeme[p] = static_cast<std::uint8_t>(seme);
     }
     unsigned fila = 0;
-    for (const unsigned v : valoriSeme)
+    bool galbirolone = false;
+    for (const unsigned v : valoriSeme) {
         fila |= v & (v >> 1) & (v >> 2);
+        galbirolone |= (v & kAssoCavalloRe) == kAssoCavalloRe;
+    }
     // a count of three or more has bit 2 set once one is added (six cards never make seven)
     m_forseTris = ((quanti + 0x11111111111) & 0x44444444444) != 0;
+    m_forseGalbirolone = galbirolone;
     m_forseGalbirola = fila != 0;
     m_valoriStrani = false;
 }
@@ -123,9 +173,15 @@ void ClsGiocatore::RaggruppaTutto() {
         }
     }
     unsigned fila = 0;
-    for (const unsigned v : valoriDelGruppo)
+    bool galbirolone = false;
+    for (const unsigned v : valoriDelGruppo) {
         fila |= v & (v >> 1) & (v >> 2);
+        galbirolone |= (v & kAssoCavalloRe) == kAssoCavalloRe;
+    }
+    for (int p = 1; p <= 6; ++p)
+        m_conSeme[p] = m_delGruppo[m_gruppo[p]];
     m_forseTris = m_valoriStrani || ((quanti + 0x11111111111) & 0x44444444444) != 0;
+    m_forseGalbirolone = m_valoriStrani || galbirolone;
     m_forseGalbirola = m_valoriStrani || fila != 0;
 }
 
@@ -161,19 +217,13 @@ bool ClsGiocatore::GiocaTurno(Attesa& attesa) {
         Vista(p)->SetSelezionata(false);
 
     // The k-th own card given up goes to the k-th table card taken, in position order.
-    bool tenuta[7] = {};
+    unsigned tenute = 0;
     for (std::uint8_t p : scelta)
-        tenuta[p] = true;
-    int m = 4;
-    for (int l = 1; l <= 3; ++l) {
-        if (tenuta[l])
-            continue;
-        while (m <= 6 && !tenuta[m])
-            ++m;
-        if (m > 6)
-            break;
-        m_carteMano[l - 1]->SwapWith(m_carteTavolo[m - 4]);
-        ++m;
+        tenute |= 1u << p;
+    unsigned lasciate = ~tenute & 0b1110;
+    for (unsigned prese = tenute & 0b1110000; lasciate != 0 && prese != 0; prese &= prese - 1) {
+        m_viste[std::countr_zero(lasciate)]->SwapWith(m_viste[std::countr_zero(prese)]);
+        lasciate &= lasciate - 1;
     }
     return cambiato;
 }
@@ -181,6 +231,8 @@ bool ClsGiocatore::GiocaTurno(Attesa& attesa) {
 void ClsGiocatore::CercaGalbirolone(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                                     bool& trovato) const {
     trovato = false;
+    if (!m_forseGalbirolone)
+        return;
     for (unsigned assi = ConValore(1); assi != 0; assi &= assi - 1) {
         const int i = std::countr_zero(assi);
         if (m_carte[i].Valore != 1)
@@ -272,26 +324,21 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     // The best three of one suit; equal sums keep the first found in the order i, j, k.
     // Among the orderings of one set of positions the increasing one comes first, so
     // looking at increasing triples alone finds the same choice.
-    int migliore = 0;
-    for (int i = 1; i <= 4; ++i) {
-        // the later positions of i's suit, visited in increasing order
-        const unsigned seguenti = m_delGruppo[m_gruppo[i]] & ~((2u << i) - 1);
-        for (unsigned dopoI = seguenti; dopoI != 0; dopoI &= dopoI - 1) {
-            const int j = std::countr_zero(dopoI);
-            for (unsigned dopoJ = dopoI & (dopoI - 1); dopoJ != 0; dopoJ &= dopoJ - 1) {
-                const int k = std::countr_zero(dopoJ);
-                const int somma = m_punti[i] + m_punti[j] + m_punti[k];
-                if (somma > migliore) {
-                    p1 = static_cast<std::uint8_t>(i);
-                    p2 = static_cast<std::uint8_t>(j);
-                    p3 = static_cast<std::uint8_t>(k);
-                    migliore = somma;
-                }
-            }
-        }
-    }
+    const auto& seme = m_conSeme;
+    const auto& punti = m_punti;
+    const int tripla = Migliore(
+        [&](auto t) {
+            constexpr auto ijk = kTriple[decltype(t)::value];
+            return Se(seme[ijk[0]] >> ijk[1] & seme[ijk[0]] >> ijk[2],
+                      punti[ijk[0]] + punti[ijk[1]] + punti[ijk[2]]);
+        },
+        std::make_index_sequence<kTriple.size()>());
 
-    if (migliore > 0) {
+    if (tripla >= 0) {
+        p1 = kTriple[tripla][0];
+        p2 = kTriple[tripla][1];
+        p3 = kTriple[tripla][2];
+        const int migliore = m_punti[p1] + m_punti[p2] + m_punti[p3];
         // A weak own hand is not kept early: the bar rises by a point with every turn.
         if (p1 == 1 && p2 == 2 && p3 == 3 && migliore < m_turni + 16) {
             bool semeSulTavolo = false;
@@ -317,17 +364,15 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     }
 
     // No suit holds three of the six cards: the best pair of one suit and a random table card.
-    for (int i = 1; i <= 5; ++i) {
-        const unsigned seguenti = m_delGruppo[m_gruppo[i]] & ~((2u << i) - 1);
-        for (unsigned dopoI = seguenti; dopoI != 0; dopoI &= dopoI - 1) {
-            const int j = std::countr_zero(dopoI);
-            const int somma = m_punti[i] + m_punti[j];
-            if (somma > migliore) {
-                p1 = static_cast<std::uint8_t>(i);
-                p2 = static_cast<std::uint8_t>(j);
-                migliore = somma;
-            }
-        }
+    const int coppia = Migliore(
+        [&](auto t) {
+            constexpr auto ij = kCoppie[decltype(t)::value];
+            return Se(seme[ij[0]] >> ij[1], punti[ij[0]] + punti[ij[1]]);
+        },
+        std::make_index_sequence<kCoppie.size()>());
+    if (coppia >= 0) {
+        p1 = kCoppie[coppia][0];
+        p2 = kCoppie[coppia][1];
     }
     do {
         p3 = static_cast<std::uint8_t>(4 + casuale::Intero(3, casuale::Rnd()));

@@ -68,12 +68,9 @@ class ClsGiocatore {
             return 0x7e;
         return valore < static_cast<int>(m_delValore.size()) ? m_delValore[valore] : 0;
     }
-    Carta* Vista(int posizione) const {
-        return posizione <= 3 ? m_carteMano[posizione - 1] : m_carteTavolo[posizione - 4];
-    }
+    Carta* Vista(int posizione) const { return m_viste[posizione]; }
 
-    std::array<Carta*, 3> m_carteTavolo{};
-    std::array<Carta*, 3> m_carteMano{};
+    std::array<Carta*, 7> m_viste{};    // positions 1..6: the own cards, then the table's
     std::array<DatiCarta, 7> m_carte{}; // positions 1..6
     std::uint8_t m_turni = 0;
     // Filled with the snapshot: card points per position, and per position the first
@@ -82,11 +79,14 @@ class ClsGiocatore {
     std::array<std::uint8_t, 7> m_gruppo{};
     // Per first position of a suit, the positions holding that suit as bits 1..6.
     std::array<std::uint8_t, 7> m_delGruppo{};
+    // Per position, the positions holding its suit as bits 1..6.
+    std::array<std::uint8_t, 7> m_conSeme{};
     // Per value 0..12, the positions holding it as bits 1..6 (11 and 12 stay empty).
     std::array<std::uint8_t, 13> m_delValore{};
     bool m_valoriStrani = false;
-    // Quick tests that tell when a finder cannot succeed: some suit holds three values in a
-    // row; some value appears three times.
+    // Quick tests that tell when a finder cannot succeed: some suit holds its ace, Cavallo
+    // and Re; some suit holds three values in a row; some value appears three times.
+    bool m_forseGalbirolone = false;
     bool m_forseGalbirola = false;
     bool m_forseTris = false;
 };
