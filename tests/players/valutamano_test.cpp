@@ -54,4 +54,30 @@ TEST(ValutaMano, PointsHands) {
     EXPECT_EQ(Valuta("1B 1C 7B"), (Mano{1, 18}));
 }
 
+// The deck's hands are looked up; the same cards under suit names outside the four are worked
+// out in full. Every hand of three of the forty cards must come out the same both ways.
+TEST(ValutaMano, EveryHandOfTheDeckAsWorkedOutInFull) {
+    MazzoCarte mazzo;
+    Carta delMazzo[3], altri[3];
+    for (int i = 0; i < 3; ++i) {
+        delMazzo[i].ImpostaMazzo(&mazzo);
+        altri[i].ImpostaMazzo(&mazzo);
+    }
+    const std::string altriSemi[4] = {"b", "c", "d", "s"};
+    int diverse = 0;
+    std::string prima;
+    for (int mano = 0; mano < 40 * 40 * 40; ++mano) {
+        for (int i = 0, x = mano; i < 3; ++i, x /= 40) {
+            delMazzo[i].SettaCarta(x % 40 / 10, static_cast<std::uint8_t>(x % 10 + 1));
+            altri[i].SettaCarta(altriSemi[x % 40 / 10], static_cast<std::uint8_t>(x % 10 + 1));
+        }
+        std::uint8_t t1 = 0, v1 = 0, t2 = 0, v2 = 0;
+        ValutaMano(delMazzo[0], delMazzo[1], delMazzo[2], t1, v1);
+        ValutaMano(altri[0], altri[1], altri[2], t2, v2);
+        if ((t1 != t2 || v1 != v2) && diverse++ == 0)
+            prima = std::to_string(mano);
+    }
+    EXPECT_EQ(diverse, 0) << "first at hand " << prima;
+}
+
 } // namespace
