@@ -8,7 +8,6 @@
 #include <charconv>
 #include <optional>
 #include <string_view>
-#include <utility>
 
 // The end of a hand: reveal, rank and show the hands, then balls won and lost, seats
 // that leave, the end of the tournament or the next opener.
@@ -19,18 +18,15 @@ void Tavolo::FineMano() {
             for (int j = 0; j < 3; ++j)
                 m_carte1[3 * s - 3 + j].SetCoperta(false);
 
-    // The hands are ranked as small keys; the names join the list once it is in order.
-    struct Chiave {
-        std::uint8_t tipo = 0;
-        std::int32_t punteggio = 0;
-        std::int16_t posto = 0;
-    };
-    std::array<Chiave, kMaxGiocatori> chiavi;
+    // The hands are ranked as small keys, type and value above the seat; the names join the
+    // list once it is in order.
+    std::array<std::uint32_t, kMaxGiocatori> chiavi;
     std::size_t m = 0;
     auto aggiungi = [&](int seggio, const Carta& a, const Carta& b, const Carta& c) {
         std::uint8_t tipo = 0, valore = 0;
         ValutaMano(a, b, c, tipo, valore);
-        chiavi[m++] = {tipo, valore, static_cast<std::int16_t>(seggio - 1)};
+        chiavi[m++] = std::uint32_t{tipo} << 24 | std::uint32_t{valore} << 16 |
+                      static_cast<std::uint32_t>(seggio - 1);
     };
     for (int s = 1; s <= n - 1; ++s)
         if (m_palle[s] > 0)
@@ -39,20 +35,22 @@ void Tavolo::FineMano() {
         aggiungi(n, m_carte0[0], m_carte0[1], m_carte0[2]);
 
     // This exchange sort is not stable, and who loses a ball among tied last places
-    // depends on the order it leaves.
+    // depends on the order it leaves. It swaps without a branch on the hands.
     for (std::size_t a = 0; a + 1 < m; ++a)
-        for (std::size_t b = a + 1; b < m; ++b)
-            if (chiavi[b].tipo > chiavi[a].tipo ||
-                (chiavi[b].tipo == chiavi[a].tipo && chiavi[b].punteggio > chiavi[a].punteggio))
-                std::swap(chiavi[a], chiavi[b]);
+        for (std::size_t b = a + 1; b < m; ++b) {
+            const std::uint32_t x = chiavi[a], y = chiavi[b];
+            const bool scambia = (y >> 16) > (x >> 16);
+            chiavi[a] = scambia ? y : x;
+            chiavi[b] = scambia ? x : y;
+        }
     std::vector<Risultato>& lista = m_ultimaMano;
     lista.resize(m);
     for (std::size_t i = 0; i < m; ++i) {
         Risultato& r = lista[i];
-        r.Posto = chiavi[i].posto;
+        r.Posto = static_cast<std::int16_t>(chiavi[i] & 0xffff);
         r.Nome = m_nomi[r.Posto + 1];
-        r.Tipo = chiavi[i].tipo;
-        r.Punteggio = chiavi[i].punteggio;
+        r.Tipo = static_cast<std::uint8_t>(chiavi[i] >> 24);
+        r.Punteggio = static_cast<std::uint8_t>(chiavi[i] >> 16);
         const bool pari =
             i > 0 && r.Tipo == lista[i - 1].Tipo && r.Punteggio == lista[i - 1].Punteggio;
         r.Posizione = static_cast<std::int16_t>(pari ? lista[i - 1].Posizione : i + 1);
