@@ -79,6 +79,8 @@ class Carta {
   private:
     [[noreturn]] static void SenzaMazzo(const char* cosa);
     void Mostra(int codice, std::uint8_t Valore);
+    // Mostra for one of the four suits on a card with its deck.
+    void Volta(int codice, std::uint8_t Valore);
     void Avvisa() const {
         if (m_osservatore)
             m_osservatore();

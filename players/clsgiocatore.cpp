@@ -194,11 +194,13 @@ void ClsGiocatore::Scegli(std::array<std::uint8_t, 3>& s) {
         s = {1, 2, 3};
         return;
     }
+    // Most turns hold no pattern: the quick tests spare the searches.
     bool trovato = false;
-    CercaGalbirolone(s[0], s[1], s[2], trovato);
-    if (!trovato)
+    if (m_forseGalbirolone)
+        CercaGalbirolone(s[0], s[1], s[2], trovato);
+    if (!trovato && m_forseGalbirola)
         CercaGalbirola(s[0], s[1], s[2], trovato);
-    if (!trovato)
+    if (!trovato && m_forseTris)
         CercaTris(s[0], s[1], s[2], trovato);
     if (!trovato)
         CercaPunti(s[0], s[1], s[2]);
