@@ -5,7 +5,6 @@
 #include "players/valutamano.h"
 
 #include <bit>
-#include <utility>
 
 namespace {
 
@@ -40,23 +39,36 @@ constexpr auto kCoppie = [] {
     return c;
 }();
 
-// The first of the candidates with the highest positive sum, -1 for none. Every candidate is
-// weighed, unrolled and without a branch on the cards: a guess about them would often go
-// wrong.
-template <class Somma, std::size_t... T>
-int Migliore(Somma somma, std::index_sequence<T...> /*candidati*/) {
+// Per set of positions (bits 1..6), the triples and the pairs above that lie in it, one bit
+// per triple or pair.
+constexpr auto kTripleIn = [] {
+    std::array<std::uint32_t, 128> in{};
+    for (unsigned m = 0; m < in.size(); ++m)
+        for (std::size_t t = 0; t < kTriple.size(); ++t)
+            if ((m >> kTriple[t][0] & m >> kTriple[t][1] & m >> kTriple[t][2] & 1) != 0)
+                in[m] |= 1u << t;
+    return in;
+}();
+constexpr auto kCoppieIn = [] {
+    std::array<std::uint32_t, 128> in{};
+    for (unsigned m = 0; m < in.size(); ++m)
+        for (std::size_t t = 0; t < kCoppie.size(); ++t)
+            if ((m >> kCoppie[t][0] & m >> kCoppie[t][1] & 1) != 0)
+                in[m] |= 1u << t;
+    return in;
+}();
+
+// The first of the candidates (bits in the order of the list) with the highest positive sum,
+// -1 for none; the sum of candidate t is somma(t).
+template <class Somma> int Migliore(std::uint32_t candidati, Somma somma) {
     int migliore = 0, quale = -1;
-    const auto pesa = [&](int t, int s) {
+    for (; candidati != 0; candidati &= candidati - 1) {
+        const int t = std::countr_zero(candidati);
+        const int s = somma(t);
         quale = s > migliore ? t : quale;
         migliore = s > migliore ? s : migliore;
-    };
-    (pesa(static_cast<int>(T), somma(std::integral_constant<std::size_t, T>{})), ...);
+    }
     return quale;
-}
-
-// A sum when the bit is set, else 0.
-constexpr int Se(unsigned bit, int somma) {
-    return static_cast<int>(static_cast<unsigned>(somma) & (0u - (bit & 1u)));
 }
 
 } // namespace
@@ -119,7 +131,6 @@ void ClsGiocatore::Raggruppa() {
         const unsigned seme = delSeme[m_carte[p].codice];
         m_gruppo[p] = static_cast<std::uint8_t>(std::countr_zero(seme));
         m_delGruppo[m_gruppo[p]] = static_cast<std::uint8_t>(seme);
-        m_conSeme[p] = static_cast<std::uint8_t>(seme);
     }
     unsigned fila = 0;
     bool galbirolone = false;
@@ -178,8 +189,6 @@ void ClsGiocatore::RaggruppaTutto() {
         fila |= v & (v >> 1) & (v >> 2);
         galbirolone |= (v & kAssoCavalloRe) == kAssoCavalloRe;
     }
-    for (int p = 1; p <= 6; ++p)
-        m_conSeme[p] = m_delGruppo[m_gruppo[p]];
     m_forseTris = m_valoriStrani || ((quanti + 0x11111111111) & 0x44444444444) != 0;
     m_forseGalbirolone = m_valoriStrani || galbirolone;
     m_forseGalbirola = m_valoriStrani || fila != 0;
@@ -326,15 +335,16 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     // The best three of one suit; equal sums keep the first found in the order i, j, k.
     // Among the orderings of one set of positions the increasing one comes first, so
     // looking at increasing triples alone finds the same choice.
-    const auto& seme = m_conSeme;
-    const auto& punti = m_punti;
-    const int tripla = Migliore(
-        [&](auto t) {
-            constexpr auto ijk = kTriple[decltype(t)::value];
-            return Se(seme[ijk[0]] >> ijk[1] & seme[ijk[0]] >> ijk[2],
-                      punti[ijk[0]] + punti[ijk[1]] + punti[ijk[2]]);
-        },
-        std::make_index_sequence<kTriple.size()>());
+    // Every suit's positions name the triples of one suit at once.
+    std::uint32_t triple = 0, coppie = 0;
+    for (const std::uint8_t seme : m_delGruppo) {
+        triple |= kTripleIn[seme];
+        coppie |= kCoppieIn[seme];
+    }
+    const int tripla = Migliore(triple, [&](int t) {
+        const auto& ijk = kTriple[t];
+        return m_punti[ijk[0]] + m_punti[ijk[1]] + m_punti[ijk[2]];
+    });
 
     if (tripla >= 0) {
         p1 = kTriple[tripla][0];
@@ -366,12 +376,10 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     }
 
     // No suit holds three of the six cards: the best pair of one suit and a random table card.
-    const int coppia = Migliore(
-        [&](auto t) {
-            constexpr auto ij = kCoppie[decltype(t)::value];
-            return Se(seme[ij[0]] >> ij[1], punti[ij[0]] + punti[ij[1]]);
-        },
-        std::make_index_sequence<kCoppie.size()>());
+    const int coppia = Migliore(coppie, [&](int t) {
+        const auto& ij = kCoppie[t];
+        return m_punti[ij[0]] + m_punti[ij[1]];
+    });
     if (coppia >= 0) {
         p1 = kCoppie[coppia][0];
         p2 = kCoppie[coppia][1];

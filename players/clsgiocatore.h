@@ -79,8 +79,6 @@ class ClsGiocatore {
     std::array<std::uint8_t, 7> m_gruppo{};
     // Per first position of a suit, the positions holding that suit as bits 1..6.
     std::array<std::uint8_t, 7> m_delGruppo{};
-    // Per position, the positions holding its suit as bits 1..6.
-    std::array<std::uint8_t, 7> m_conSeme{};
     // Per value 0..12, the positions holding it as bits 1..6 (11 and 12 stay empty).
     std::array<std::uint8_t, 13> m_delValore{};
     bool m_valoriStrani = false;

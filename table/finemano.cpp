@@ -39,9 +39,9 @@ void Tavolo::FineMano() {
     for (std::size_t a = 0; a + 1 < m; ++a)
         for (std::size_t b = a + 1; b < m; ++b) {
             const std::uint32_t x = chiavi[a], y = chiavi[b];
-            const bool scambia = (y >> 16) > (x >> 16);
-            chiavi[a] = scambia ? y : x;
-            chiavi[b] = scambia ? x : y;
+            const std::uint32_t scambio = (x ^ y) & (0u - ((y >> 16) > (x >> 16)));
+            chiavi[a] = x ^ scambio;
+            chiavi[b] = y ^ scambio;
         }
     std::vector<Risultato>& lista = m_ultimaMano;
     lista.resize(m);
