@@ -104,43 +104,39 @@ void ClsGiocatore::Fotografa() {
 }
 
 void ClsGiocatore::Raggruppa() {
-    // The four suits and the deck's values, as every deal makes them: one pass of bit masks.
-    std::array<unsigned, 4> delSeme{};    // positions per suit
-    std::array<unsigned, 4> valoriSeme{}; // values per suit
-    std::uint64_t quanti = 0;             // cards per value, four bits apiece
-    bool comuni = true;
+    // The four suits and the deck's values, as every deal makes them: one pass of bit masks
+    // held in registers, a lane per suit.
+    std::uint32_t delSeme = 0;    // positions, eight bits per suit
+    std::uint64_t valoriSeme = 0; // values, sixteen bits per suit
+    std::uint64_t quanti = 0;     // cards per value, four bits apiece
     m_delValore = {};
     for (int p = 1; p <= 6; ++p) {
         const DatiCarta& d = m_carte[p];
-        comuni &= d.codice >= 0 && d.Valore <= 10;
-        if (!comuni)
-            break;
+        if (d.codice < 0 || d.Valore > 10) [[unlikely]] {
+            RaggruppaTutto();
+            return;
+        }
         const unsigned bit = 1u << p;
         m_punti[p] = kPuntiDelValore[d.Valore];
-        delSeme[d.codice] |= bit;
-        valoriSeme[d.codice] |= 1u << d.Valore;
+        delSeme |= bit << (8 * d.codice);
+        valoriSeme |= std::uint64_t{1} << (16 * d.codice + d.Valore);
         m_delValore[d.Valore] |= static_cast<std::uint8_t>(bit);
         quanti += std::uint64_t{1} << (4 * d.Valore);
     }
-    if (!comuni) {
-        RaggruppaTutto();
-        return;
-    }
     m_delGruppo = {};
     for (int p = 1; p <= 6; ++p) {
-        const unsigned seme = delSeme[m_carte[p].codice];
+        const unsigned seme = delSeme >> (8 * m_carte[p].codice) & 0xff;
         m_gruppo[p] = static_cast<std::uint8_t>(std::countr_zero(seme));
         m_delGruppo[m_gruppo[p]] = static_cast<std::uint8_t>(seme);
     }
-    unsigned fila = 0;
-    bool galbirolone = false;
-    for (const unsigned v : valoriSeme) {
-        fila |= v & (v >> 1) & (v >> 2);
-        galbirolone |= (v & kAssoCavalloRe) == kAssoCavalloRe;
-    }
+    // Values 0..10 never reach a lane's top five bits, so no run crosses into the next suit.
+    const std::uint64_t fila = valoriSeme & valoriSeme >> 1 & valoriSeme >> 2;
+    constexpr std::uint64_t kCorsie = 0x0001000100010001; // the lowest bit of every lane
+    const std::uint64_t galbirolone =
+        valoriSeme >> 1 & valoriSeme >> 9 & valoriSeme >> 10 & kCorsie;
     // a count of three or more has bit 2 set once one is added (six cards never make seven)
     m_forseTris = ((quanti + 0x11111111111) & 0x44444444444) != 0;
-    m_forseGalbirolone = galbirolone;
+    m_forseGalbirolone = galbirolone != 0;
     m_forseGalbirola = fila != 0;
     m_valoriStrani = false;
 }
