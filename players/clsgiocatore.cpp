@@ -39,24 +39,24 @@ constexpr auto kCoppie = [] {
     return c;
 }();
 
-// Per set of positions (bits 1..6), the triples and the pairs above that lie in it, one bit
-// per triple or pair.
-constexpr auto kTripleIn = [] {
+// Per set of positions (bits 1..6), the triples or pairs above holding at least that many of
+// its positions, one bit per triple or pair in the order of the list.
+template <std::size_t N, std::size_t L>
+constexpr auto ConAlmeno(const std::array<std::array<std::uint8_t, L>, N>& gruppi, int quante) {
     std::array<std::uint32_t, 128> in{};
     for (unsigned m = 0; m < in.size(); ++m)
-        for (std::size_t t = 0; t < kTriple.size(); ++t)
-            if ((m >> kTriple[t][0] & m >> kTriple[t][1] & m >> kTriple[t][2] & 1) != 0)
+        for (std::size_t t = 0; t < N; ++t) {
+            int dentro = 0;
+            for (const std::uint8_t p : gruppi[t])
+                dentro += static_cast<int>(m >> p & 1);
+            if (dentro >= quante)
                 in[m] |= 1u << t;
+        }
     return in;
-}();
-constexpr auto kCoppieIn = [] {
-    std::array<std::uint32_t, 128> in{};
-    for (unsigned m = 0; m < in.size(); ++m)
-        for (std::size_t t = 0; t < kCoppie.size(); ++t)
-            if ((m >> kCoppie[t][0] & m >> kCoppie[t][1] & 1) != 0)
-                in[m] |= 1u << t;
-    return in;
-}();
+}
+constexpr auto kTripleIn = ConAlmeno(kTriple, 3);
+constexpr auto kCoppieIn = ConAlmeno(kCoppie, 2);
+constexpr auto kTripleConCoppia = ConAlmeno(kTriple, 2);
 
 // The first of the candidates (bits in the order of the list) with the highest positive sum,
 // -1 for none; the sum of candidate t is somma(t).
@@ -297,6 +297,30 @@ void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8
                                   bool& trovato) const {
     // three values in a row of one suit
     const auto seme = [&](int i) { return unsigned{m_delGruppo[m_gruppo[i]]}; };
+    if (m_forseGalbirola && !m_valoriStrani) {
+        // Cards of one value weigh the same: for each lowest card the search in order keeps the
+        // first card of each of the next two values, so one look per position settles it.
+        const auto seguenti = [&](int i, int passo) {
+            return seme(i) & ConValore(m_carte[i].Valore + passo);
+        };
+        int migliore = 0, quale = 0;
+        for (int i = 1; i <= 6; ++i) {
+            const unsigned j = seguenti(i, 1), k = seguenti(i, 2);
+            // an empty set of positions counts position 0, which holds no points
+            const int somma =
+                m_punti[i] + m_punti[std::countr_zero(j) & 7] + m_punti[std::countr_zero(k) & 7];
+            const bool fila = j != 0 && k != 0 && somma > migliore;
+            quale = fila ? i : quale;
+            migliore = fila ? somma : migliore;
+        }
+        trovato = quale != 0;
+        if (trovato) {
+            p1 = static_cast<std::uint8_t>(quale);
+            p2 = static_cast<std::uint8_t>(std::countr_zero(seguenti(quale, 1)));
+            p3 = static_cast<std::uint8_t>(std::countr_zero(seguenti(quale, 2)));
+        }
+        return;
+    }
     trovato = m_forseGalbirola &&
               MiglioreTripla([&](int i) { return seme(i) & ConValore(m_carte[i].Valore + 1); },
                              [&](int i, int j) {
@@ -312,6 +336,26 @@ void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8
 void ClsGiocatore::CercaTris(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                              bool& trovato) const {
     // one value in three different suits
+    if (m_forseTris && !m_valoriStrani) {
+        // Among the orderings of one set of positions the increasing one comes first, so the
+        // increasing triples of one value with no two of a suit give the same choice.
+        std::uint32_t unValore = 0, dueDiUnSeme = 0;
+        for (const std::uint8_t posizioni : m_delValore)
+            unValore |= kTripleIn[posizioni];
+        for (const std::uint8_t posizioni : m_delGruppo)
+            dueDiUnSeme |= kTripleConCoppia[posizioni];
+        const int tripla = Migliore(unValore & ~dueDiUnSeme, [&](int t) {
+            const auto& ijk = kTriple[t];
+            return m_punti[ijk[0]] + m_punti[ijk[1]] + m_punti[ijk[2]];
+        });
+        trovato = tripla >= 0;
+        if (trovato) {
+            p1 = kTriple[tripla][0];
+            p2 = kTriple[tripla][1];
+            p3 = kTriple[tripla][2];
+        }
+        return;
+    }
     const auto altri = [&](int i) {
         return ConValore(m_carte[i].Valore) & ~unsigned{m_delGruppo[m_gruppo[i]]};
     };
