@@ -147,7 +147,7 @@ void Tavolo::PalleEUscite() {
 
     VerificaPalle();
     do
-        m_mazziere = static_cast<std::uint8_t>(m_mazziere % n + 1);
+        m_mazziere = Seguente(m_mazziere);
     while (m_palle[m_mazziere] == 0);
     // The focus on "Dai Carte" would cut short the balls still being said.
     AttendiVoce();

@@ -265,7 +265,7 @@ void Tavolo::DaiCarte() {
         m_carteInGioco = CarteInGioco();
         Verifica(m_carteInGioco != 0, "two slots hold the same card after the deal");
     }
-    m_turno = static_cast<std::uint8_t>(m_turno % n + 1);
+    m_turno = Seguente(m_turno);
     ProssimoTurno();
 }
 
@@ -344,11 +344,11 @@ void Tavolo::ProssimoTurno() {
                     Accendi(s, Lampada::Bussato);
                 }
             }
-            m_turno = static_cast<std::uint8_t>(m_turno % n + 1);
+            m_turno = Seguente(m_turno);
         }
         // With the human out of the tournament the computers go round without stopping.
         if (m_palle[n] == 0 && !finita()) {
-            m_turno = static_cast<std::uint8_t>(m_turno % n + 1);
+            m_turno = Seguente(m_turno);
             continue;
         }
         break;
@@ -429,7 +429,7 @@ void Tavolo::Fatto() {
     }
     VerificaCarte();
     do
-        m_turno = static_cast<std::uint8_t>(m_turno % n + 1);
+        m_turno = Seguente(m_turno);
     while (m_palle[m_turno] == 0);
     ProssimoTurno();
 }

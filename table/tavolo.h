@@ -116,6 +116,12 @@ class Tavolo {
                             const std::array<CartaDetta, 3>& dopo);
     static std::array<CartaDetta, 3> Guarda(const Carta* a, const Carta* b, const Carta* c);
     void ImpostaFase(Fase fase);
+    // The seat after this one round the table. A turn passes every seat out of the
+    // tournament, so only the last seat pays for a division.
+    std::uint8_t Seguente(int seggio) const {
+        return static_cast<std::uint8_t>(seggio < m_numGiocatori ? seggio + 1
+                                                                 : seggio % m_numGiocatori + 1);
+    }
     void PescaSu(Carta& carta);
     std::string Classifica() const;
     // The cards now in play (every dealt seat and the table) as one bit per card; 0 when
