@@ -10,8 +10,6 @@ void Ritmo::Detto(double secondi) {
     m_fine = std::max(m_fine, m_orologio.Adesso()) + secondi;
 }
 
-double Ritmo::Attesa(bool assistito) {
-    if (!assistito || m_fine == 0)
-        return 0;
+double Ritmo::Resto() {
     return std::max(0.0, m_fine - m_orologio.Adesso());
 }

@@ -12,10 +12,12 @@ class Ritmo {
 
     // Told now: a sentence that takes secondi to say.
     void Detto(double secondi);
-    // Seconds until everything told can have been heard; zero when nobody listens.
-    double Attesa(bool assistito);
+    // Seconds until everything told can have been heard; zero when nobody listens. Asked
+    // before every turn, so the common answer is given without a call.
+    double Attesa(bool assistito) { return !assistito || m_fine == 0 ? 0 : Resto(); }
 
   private:
+    double Resto();
     Orologio& m_orologio;
     double m_fine = 0; // when the last sentence told ends, on the clock's scale
 };
