@@ -2,6 +2,7 @@
 
 #include "../support/notazione.h"
 #include "platform/casuale.h"
+#include "players/valutamano.h"
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,55 @@ TEST_F(Seggio, TurnThinksHighlightsAndExchangesInPositionOrder) {
     for (auto& x : c)
         EXPECT_FALSE(x.Selezionata());
     EXPECT_EQ(g.Turni(), 1);
+}
+
+// The Galbirola and tris searches against the plain search over every order of three
+// positions, on dealt hands and on hands holding a card twice: the same triple, ties included.
+TEST_F(Seggio, SearchesKeepTheFirstBestTripleOfThePlainSearch) {
+    using Dati = ClsGiocatore::DatiCarta;
+    const auto piana = [&](auto accetta) {
+        Posizioni migliore{0, 0, 0};
+        int somma = 0;
+        for (int i = 1; i <= 6; ++i)
+            for (int j = 1; j <= 6; ++j)
+                for (int k = 1; k <= 6; ++k) {
+                    const Dati &x = g.Carte(i), &y = g.Carte(j), &z = g.Carte(k);
+                    const int s =
+                        PuntiCarta(x.Valore) + PuntiCarta(y.Valore) + PuntiCarta(z.Valore);
+                    if (i != j && j != k && i != k && accetta(x, y, z) && s > somma)
+                        somma = s, migliore = {i, j, k};
+                }
+        return migliore;
+    };
+    const auto galbirola = [](const Dati& x, const Dati& y, const Dati& z) {
+        return x.codice == y.codice && x.codice == z.codice && y.Valore == x.Valore + 1 &&
+               z.Valore == x.Valore + 2;
+    };
+    const auto tris = [](const Dati& x, const Dati& y, const Dati& z) {
+        return x.Valore == y.Valore && x.Valore == z.Valore && x.codice != y.codice &&
+               x.codice != z.codice && y.codice != z.codice;
+    };
+    casuale::Sostituzione s(std::make_unique<CasualeFisso>(29));
+    for (int mano = 0; mano < 3000; ++mano) {
+        mazzo.Mescola();
+        for (auto& x : c) {
+            int seme = 0;
+            std::uint8_t valore = 0;
+            mazzo.Pesca(seme, valore);
+            x.SettaCarta(seme, valore);
+        }
+        if (mano % 2 == 0)
+            c[mano / 2 % 6].SettaCarta(c[5 - mano / 2 % 6].CodiceSeme(),
+                                       c[5 - mano / 2 % 6].Valore());
+        g.Fotografa();
+        std::uint8_t a = 0, b = 0, d = 0;
+        bool trovato = false;
+        g.CercaGalbirola(a, b, d, trovato);
+        ASSERT_EQ((Posizioni{a, b, d}), piana(galbirola)) << "Galbirola in " << Mano();
+        a = b = d = 0;
+        g.CercaTris(a, b, d, trovato);
+        ASSERT_EQ((Posizioni{a, b, d}), piana(tris)) << "tris in " << Mano();
+    }
 }
 
 } // namespace
