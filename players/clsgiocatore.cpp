@@ -376,11 +376,9 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     // Among the orderings of one set of positions the increasing one comes first, so
     // looking at increasing triples alone finds the same choice.
     // Every suit's positions name the triples of one suit at once.
-    std::uint32_t triple = 0, coppie = 0;
-    for (const std::uint8_t seme : m_delGruppo) {
+    std::uint32_t triple = 0;
+    for (const std::uint8_t seme : m_delGruppo)
         triple |= kTripleIn[seme];
-        coppie |= kCoppieIn[seme];
-    }
     const int tripla = Migliore(triple, [&](int t) {
         const auto& ijk = kTriple[t];
         return m_punti[ijk[0]] + m_punti[ijk[1]] + m_punti[ijk[2]];
@@ -416,6 +414,9 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     }
 
     // No suit holds three of the six cards: the best pair of one suit and a random table card.
+    std::uint32_t coppie = 0;
+    for (const std::uint8_t seme : m_delGruppo)
+        coppie |= kCoppieIn[seme];
     const int coppia = Migliore(coppie, [&](int t) {
         const auto& ij = kCoppie[t];
         return m_punti[ij[0]] + m_punti[ij[1]];

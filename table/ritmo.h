@@ -12,9 +12,10 @@ class Ritmo {
 
     // Told now: a sentence that takes secondi to say.
     void Detto(double secondi);
-    // Seconds until everything told can have been heard; zero when nobody listens. Asked
-    // before every turn, so the common answer is given without a call.
-    double Attesa(bool assistito) { return !assistito || m_fine == 0 ? 0 : Resto(); }
+    // Nothing has been told yet: nothing to wait for, whoever listens.
+    bool Silenzio() const { return m_fine == 0; }
+    // Seconds until everything told can have been heard; zero when nobody listens.
+    double Attesa(bool assistito) { return !assistito || Silenzio() ? 0 : Resto(); }
 
   private:
     double Resto();

@@ -64,6 +64,9 @@ void Tavolo::Racconta(Accaduto::Tipo tipo, int seggio, const CarteDette& prese,
 }
 
 void Tavolo::AttendiVoce() {
+    // asked before every turn: without a word told the surroundings need not be asked
+    if (m_ritmo.Silenzio())
+        return;
     const double attesa = m_ritmo.Attesa(m_ui.Assistito());
     if (attesa > 0)
         m_ui.Pausa(attesa);
