@@ -58,6 +58,15 @@ constexpr auto kTripleIn = ConAlmeno(kTriple, 3);
 constexpr auto kCoppieIn = ConAlmeno(kCoppie, 2);
 constexpr auto kTripleConCoppia = ConAlmeno(kTriple, 2);
 
+// The triples or pairs a table above gives for the positions of each group 0..6, eight
+// bits a group, taken together.
+inline std::uint32_t PerGruppo(std::uint64_t delGruppo, const std::array<std::uint32_t, 128>& in) {
+    std::uint32_t tutti = 0;
+    for (int g = 0; g <= 6; ++g)
+        tutti |= in[delGruppo >> (8 * g) & 0x7f];
+    return tutti;
+}
+
 // The first of the candidates (bits in the order of the list) with the highest positive sum,
 // -1 for none; the sum of candidate t is somma(t).
 template <class Somma> int Migliore(std::uint32_t candidati, Somma somma) {
@@ -105,30 +114,23 @@ void ClsGiocatore::Fotografa() {
 
 void ClsGiocatore::Raggruppa() {
     // The four suits and the deck's values, as every deal makes them: one pass of bit masks
-    // held in registers, a lane per suit.
-    std::uint32_t delSeme = 0;    // positions, eight bits per suit
+    // held in registers, a lane per suit; a suit's code is its group.
+    std::uint64_t delSeme = 0;    // positions, eight bits per suit
     std::uint64_t valoriSeme = 0; // values, sixteen bits per suit
     std::uint64_t quanti = 0;     // cards per value, four bits apiece
-    m_delValore = {};
     for (int p = 1; p <= 6; ++p) {
         const DatiCarta& d = m_carte[p];
         if (d.codice < 0 || d.Valore > 10) [[unlikely]] {
             RaggruppaTutto();
             return;
         }
-        const unsigned bit = 1u << p;
         m_punti[p] = kPuntiDelValore[d.Valore];
-        delSeme |= bit << (8 * d.codice);
+        m_gruppo[p] = static_cast<std::uint8_t>(d.codice);
+        delSeme |= std::uint64_t{1} << (8 * d.codice + p);
         valoriSeme |= std::uint64_t{1} << (16 * d.codice + d.Valore);
-        m_delValore[d.Valore] |= static_cast<std::uint8_t>(bit);
         quanti += std::uint64_t{1} << (4 * d.Valore);
     }
-    m_delGruppo = {};
-    for (int p = 1; p <= 6; ++p) {
-        const unsigned seme = delSeme >> (8 * m_carte[p].codice) & 0xff;
-        m_gruppo[p] = static_cast<std::uint8_t>(std::countr_zero(seme));
-        m_delGruppo[m_gruppo[p]] = static_cast<std::uint8_t>(seme);
-    }
+    m_delGruppo = delSeme;
     // Values 0..10 never reach a lane's top five bits, so no run crosses into the next suit.
     const std::uint64_t fila = valoriSeme & valoriSeme >> 1 & valoriSeme >> 2;
     constexpr std::uint64_t kCorsie = 0x0001000100010001; // the lowest bit of every lane
@@ -139,6 +141,14 @@ void ClsGiocatore::Raggruppa() {
     m_forseGalbirolone = galbirolone != 0;
     m_forseGalbirola = fila != 0;
     m_valoriStrani = false;
+    if (m_forseTris || m_forseGalbirolone || m_forseGalbirola)
+        RaggruppaValori();
+}
+
+void ClsGiocatore::RaggruppaValori() {
+    m_delValore = {};
+    for (int p = 1; p <= 6; ++p)
+        m_delValore[m_carte[p].Valore] |= static_cast<std::uint8_t>(1u << p);
 }
 
 void ClsGiocatore::RaggruppaTutto() {
@@ -147,7 +157,7 @@ void ClsGiocatore::RaggruppaTutto() {
     std::uint64_t quanti = 0;
     std::array<unsigned, 7> valoriDelGruppo{};
     std::array<std::uint8_t, 4> primoDelSeme{}; // 0 while no card of the suit is seen
-    m_delGruppo = {};
+    m_delGruppo = 0;
     m_delValore = {};
     m_valoriStrani = false;
     for (int p = 1; p <= 6; ++p) {
@@ -169,7 +179,7 @@ void ClsGiocatore::RaggruppaTutto() {
             }
         }
         m_gruppo[p] = gruppo;
-        m_delGruppo[gruppo] |= bit;
+        m_delGruppo |= std::uint64_t{bit} << (8 * gruppo);
         // values no card of the deck has are let through to the full search
         if (d.Valore <= 10) [[likely]] {
             m_delValore[d.Valore] |= bit;
@@ -244,7 +254,7 @@ void ClsGiocatore::CercaGalbirolone(std::uint8_t& p1, std::uint8_t& p2, std::uin
         const int i = std::countr_zero(assi);
         if (m_carte[i].Valore != 1)
             continue;
-        const unsigned seme = m_delGruppo[m_gruppo[i]];
+        const unsigned seme = SemeDi(i);
         for (unsigned re = seme & ConValore(10); re != 0; re &= re - 1) {
             const int j = std::countr_zero(re);
             if (m_carte[j].Valore != 10 || !Stesso(j, i))
@@ -296,7 +306,7 @@ bool ClsGiocatore::MiglioreTripla(CandidatiJ candidatiJ, PerJ accettaJ, Candidat
 void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p3,
                                   bool& trovato) const {
     // three values in a row of one suit
-    const auto seme = [&](int i) { return unsigned{m_delGruppo[m_gruppo[i]]}; };
+    const auto seme = [&](int i) { return SemeDi(i); };
     if (m_forseGalbirola && !m_valoriStrani) {
         // Cards of one value weigh the same: for each lowest card the search in order keeps the
         // first card of each of the next two values, so one look per position settles it.
@@ -339,11 +349,10 @@ void ClsGiocatore::CercaTris(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p
     if (m_forseTris && !m_valoriStrani) {
         // Among the orderings of one set of positions the increasing one comes first, so the
         // increasing triples of one value with no two of a suit give the same choice.
-        std::uint32_t unValore = 0, dueDiUnSeme = 0;
+        std::uint32_t unValore = 0;
         for (const std::uint8_t posizioni : m_delValore)
             unValore |= kTripleIn[posizioni];
-        for (const std::uint8_t posizioni : m_delGruppo)
-            dueDiUnSeme |= kTripleConCoppia[posizioni];
+        const std::uint32_t dueDiUnSeme = PerGruppo(m_delGruppo, kTripleConCoppia);
         const int tripla = Migliore(unValore & ~dueDiUnSeme, [&](int t) {
             const auto& ijk = kTriple[t];
             return m_punti[ijk[0]] + m_punti[ijk[1]] + m_punti[ijk[2]];
@@ -356,15 +365,13 @@ void ClsGiocatore::CercaTris(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& p
         }
         return;
     }
-    const auto altri = [&](int i) {
-        return ConValore(m_carte[i].Valore) & ~unsigned{m_delGruppo[m_gruppo[i]]};
-    };
+    const auto altri = [&](int i) { return ConValore(m_carte[i].Valore) & ~SemeDi(i); };
     trovato =
         m_forseTris &&
         MiglioreTripla(
             altri,
             [&](int i, int j) { return m_carte[j].Valore == m_carte[i].Valore && !Stesso(j, i); },
-            [&](int i, int j) { return altri(i) & ~unsigned{m_delGruppo[m_gruppo[j]]}; },
+            [&](int i, int j) { return altri(i) & ~SemeDi(j); },
             [&](int i, int j, int k) {
                 return m_carte[k].Valore == m_carte[i].Valore && !Stesso(k, i) && !Stesso(k, j);
             },
@@ -376,9 +383,7 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     // Among the orderings of one set of positions the increasing one comes first, so
     // looking at increasing triples alone finds the same choice.
     // Every suit's positions name the triples of one suit at once.
-    std::uint32_t triple = 0;
-    for (const std::uint8_t seme : m_delGruppo)
-        triple |= kTripleIn[seme];
+    const std::uint32_t triple = PerGruppo(m_delGruppo, kTripleIn);
     const int tripla = Migliore(triple, [&](int t) {
         const auto& ijk = kTriple[t];
         return m_punti[ijk[0]] + m_punti[ijk[1]] + m_punti[ijk[2]];
@@ -414,9 +419,7 @@ void ClsGiocatore::CercaPunti(std::uint8_t& p1, std::uint8_t& p2, std::uint8_t& 
     }
 
     // No suit holds three of the six cards: the best pair of one suit and a random table card.
-    std::uint32_t coppie = 0;
-    for (const std::uint8_t seme : m_delGruppo)
-        coppie |= kCoppieIn[seme];
+    const std::uint32_t coppie = PerGruppo(m_delGruppo, kCoppieIn);
     const int coppia = Migliore(coppie, [&](int t) {
         const auto& ij = kCoppie[t];
         return m_punti[ij[0]] + m_punti[ij[1]];

@@ -55,6 +55,11 @@ class ClsGiocatore {
 
   private:
     bool Stesso(int a, int b) const { return m_gruppo[a] == m_gruppo[b]; }
+    // The positions holding the suit of group g, as bits 1..6.
+    unsigned DelGruppo(int g) const { return static_cast<unsigned>(m_delGruppo >> (8 * g)) & 0xff; }
+    unsigned SemeDi(int posizione) const { return DelGruppo(m_gruppo[posizione]); }
+    // Per-value positions for the pattern finders, read only while a quick test lets one in.
+    void RaggruppaValori();
     void Raggruppa();
     // The same for suit texts outside the four and values no card of the deck has.
     void RaggruppaTutto();
@@ -73,13 +78,15 @@ class ClsGiocatore {
     std::array<Carta*, 7> m_viste{};    // positions 1..6: the own cards, then the table's
     std::array<DatiCarta, 7> m_carte{}; // positions 1..6
     std::uint8_t m_turni = 0;
-    // Filled with the snapshot: card points per position, and per position the first
-    // position holding the same suit, so that the finders compare suits as small numbers.
+    // Filled with the snapshot: card points per position, and per position a group number
+    // shared by the positions of one suit (the suit's code for the four suits, else the
+    // first position holding it), so that the finders compare suits as small numbers.
     std::array<std::uint8_t, 7> m_punti{};
     std::array<std::uint8_t, 7> m_gruppo{};
-    // Per first position of a suit, the positions holding that suit as bits 1..6.
-    std::array<std::uint8_t, 7> m_delGruppo{};
-    // Per value 0..12, the positions holding it as bits 1..6 (11 and 12 stay empty).
+    // Per group 0..6, the positions holding that suit as bits 1..6, eight bits a group.
+    std::uint64_t m_delGruppo = 0;
+    // Per value 0..12, the positions holding it as bits 1..6 (11 and 12 stay empty); filled
+    // only when a quick test lets a finder in.
     std::array<std::uint8_t, 13> m_delValore{};
     bool m_valoriStrani = false;
     // Quick tests that tell when a finder cannot succeed: some suit holds its ace, Cavallo
