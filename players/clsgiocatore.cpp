@@ -58,13 +58,17 @@ constexpr auto kTripleIn = ConAlmeno(kTriple, 3);
 constexpr auto kCoppieIn = ConAlmeno(kCoppie, 2);
 constexpr auto kTripleConCoppia = ConAlmeno(kTriple, 2);
 
-// The triples or pairs a table above gives for the positions of each group 0..6, eight
-// bits a group, taken together.
+// The triples or pairs a table above gives for the positions of each group, eight bits a
+// group, taken together.
 inline std::uint32_t PerGruppo(std::uint64_t delGruppo, const std::array<std::uint32_t, 128>& in) {
-    std::uint32_t tutti = 0;
-    for (int g = 0; g <= 6; ++g)
-        tutti |= in[delGruppo >> (8 * g) & 0x7f];
-    return tutti;
+    const auto primi = [&]<int N>() {
+        std::uint32_t tutti = 0;
+        for (int g = 0; g < N; ++g)
+            tutti |= in[delGruppo >> (8 * g) & 0x7f];
+        return tutti;
+    };
+    // the four suits' codes, as every deal makes them, fill the first four groups alone
+    return delGruppo >> 32 == 0 ? primi.template operator()<4>() : primi.template operator()<7>();
 }
 
 // The first of the candidates (bits in the order of the list) with the highest positive sum,
