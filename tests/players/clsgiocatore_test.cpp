@@ -99,6 +99,7 @@ TEST_F(Seggio, PointsChoiceKeepsAStrongHandAndTradesAWeakOneEarly) {
         {"2C 3C 10C 1S 5D 9B", 1, {0.5}, {5, 2, 3}, "no Coppe on the table: only the 2 goes"},
         {"10C 8C 2S 1C 9C 3D", 1, {}, {1, 2, 4}, "equal sums keep the first triple found"},
         {"2C 3S 4D 5B 6B 7B", 1, {}, {4, 5, 6}, "three of a suit on the table are found"},
+        {"12B 2S 3D 1C 5C 9C", 1, {}, {4, 5, 6}, "also beside a value no deck has"},
         {"1C 7C 3S 10S 5D 9B", 1, {0.9}, {1, 2, 6}, "no suit of three: the best pair and a card"},
         {"10C 10S 2D 8C 8S 5B", 1, {0.5}, {1, 4, 5}, "equal pairs keep the first found"},
         {"2C 3S 4D 5D 6B 7B", 1, {0.1}, {5, 6, 4}, "a pair on the table is found"},
