@@ -67,9 +67,14 @@ void Tavolo::AttendiVoce() {
     // asked before every turn: without a word told the surroundings need not be asked
     if (m_ritmo.Silenzio())
         return;
-    const double attesa = m_ritmo.Attesa(m_ui.Assistito());
-    if (attesa > 0)
+    // What the reader was given meanwhile (the focus it follows, a box's title) is waited for too.
+    for (;;) {
+        m_ritmo.Detto(m_ui.Parlato());
+        const double attesa = m_ritmo.Attesa(m_ui.Assistito());
+        if (attesa <= 0)
+            return;
         m_ui.Pausa(attesa);
+    }
 }
 
 void Tavolo::Avvisa(int stile, const std::optional<std::string>& titolo, const std::string& testo) {

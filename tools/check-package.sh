@@ -117,13 +117,28 @@ passo "lintian on the source and the binary package"
 # overrides are shown with the reason written above them in debian/. (--fail-on
 # experimental would fail on an overridden experimental tag too: those are looked for in
 # what lintian printed instead.)
-# The package follows today's policy (4.7.2), which Debian 12's lintian, older than it,
-# calls a newer-standards-version; Debian 13's checks it.
+# What one release's tools say of the package that the package cannot mend is named here,
+# each with why; nothing else passes.
+case "$(. /etc/os-release && echo "$VERSION_CODENAME")" in
+bookworm)
+  # The package follows today's policy (4.7.2), newer than Debian 12's lintian.
+  lintian_muto=(newer-standards-version)
+  # AppStream 0.16 predates the <developer> element that today's AppStream asks for.
+  appstream_detto='unknown-tag developer$'
+  ;;
+*)
+  # The game has no web site yet, and AppStream 1.0 asks the metainfo for one: lintian's run
+  # of appstreamcli fails on that alone (the run of it below shows all it says).
+  # Debian 13's lintian reads three bytes of machine code in the program as "wTH", a
+  # misspelled "with" (Debian 12's lintian still reads the program's own texts for spelling).
+  lintian_muto=(appstream-metadata-validation-failed spelling-error-in-binary)
+  appstream_detto='url-homepage-missing$'
+  ;;
+esac
+echo "  not counted on this release: ${lintian_muto[*]}"
 stato=0
-vecchio=()
-[ "$(. /etc/os-release && echo "$VERSION_CODENAME")" != bookworm ] ||
-  vecchio=(--suppress-tags newer-standards-version)
-lintian --pedantic --display-info --display-experimental --show-overrides "${vecchio[@]}" \
+lintian --pedantic --display-info --display-experimental --show-overrides \
+  --suppress-tags "$(IFS=,; echo "${lintian_muto[*]}")" \
   --fail-on error,warning,info,pedantic "$changes" >"$lavoro/lintian" 2>&1 || stato=$?
 grep -v 'running with root privileges is not recommended' "$lavoro/lintian" | sed 's/^/  /' || true
 [ "$stato" -eq 0 ] || fallito "lintian exited with status $stato"
@@ -157,8 +172,14 @@ else
 
   passo "desktop entry, metainfo and manual page as installed"
   pulito desktop-file-validate /usr/share/applications/$id.desktop
-  pulito appstreamcli validate --pedantic --strict --no-net --explain /usr/share/metainfo/$id.metainfo.xml
-  ! grep -q '^[EWIP]: ' "$lavoro/detto" || fallito "appstreamcli has remarks, even if only pedantic ones"
+  stato=0
+  appstreamcli validate --pedantic --strict --no-net --explain /usr/share/metainfo/$id.metainfo.xml \
+    >"$lavoro/detto" 2>&1 || stato=$?
+  sed '/^ *$/d; s/^/  /' "$lavoro/detto"
+  ! grep '^[EWIP]: ' "$lavoro/detto" | grep -vqE ":[0-9~]*: $appstream_detto" ||
+    fallito "appstreamcli has remarks, even if only pedantic ones"
+  [ "$stato" -eq 0 ] || grep -qE ":[0-9~]*: $appstream_detto" "$lavoro/detto" ||
+    fallito "appstreamcli exited with status $stato"
   # Container images often tell dpkg to leave manual pages out: then the page is read from
   # the package itself.
   pagina=/usr/share/man/man6/galbirola.6.gz

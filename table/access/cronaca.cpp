@@ -7,9 +7,11 @@
 #include "table/tavolo.h"
 #include "table/window/frmgalbirola.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -20,6 +22,18 @@ constexpr std::size_t kAnnunciVivi = 32;
 // before each, then about eighteen characters a second.
 constexpr double kAvvio = 0.45;
 constexpr double kPerCarattere = 0.056;
+// What a screen reader adds of its own to a control it names: its kind and state ("casella di
+// spunta non spuntata", "pulsante", "pannello").
+constexpr double kRuolo = 20 * kPerCarattere;
+// A digit or a sign in a control's name or the window's title is said as a word of its own
+// ("uno punto zero, parentesi aperta").
+constexpr double kSegno = 0.4;
+
+double Pronuncia(const QString& testo) {
+    const auto segni = std::count_if(testo.begin(), testo.end(),
+                                     [](QChar c) { return !c.isLetter() && !c.isSpace(); });
+    return Cronaca::Durata(testo) + kSegno * static_cast<double>(segni);
+}
 
 } // namespace
 
@@ -33,6 +47,7 @@ Cronaca::Cronaca(FrmGalbirola& finestra) : QObject(&finestra), m_finestra(finest
     m_barra->nome = [] { return QString(); };
     m_barra->visibile = [] { return true; };
     m_barra->rettangolo = [] { return QRect(); };
+    connect(qApp, &QApplication::focusChanged, this, &Cronaca::FuocoMosso);
 }
 
 Cronaca::~Cronaca() {
@@ -103,6 +118,41 @@ void Cronaca::Annuncia(const QString& frase) {
     }
     QAccessibleEvent evento(voce, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&evento);
+}
+
+QString Cronaca::Detto(QAccessibleEvent* evento) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (evento->type() == QAccessible::Announcement)
+        return static_cast<QAccessibleAnnouncementEvent*>(evento)->message();
+#endif
+    QAccessibleInterface* i = evento->accessibleInterface();
+    if (evento->type() == QAccessible::ObjectShow && i && i->role() == QAccessible::Notification)
+        return i->text(QAccessible::Name);
+    return {};
+}
+
+// Where the focus lands in the table's window a screen reader says before what it is told
+// next, and the table waits for that too: the window's title when the focus comes back from a
+// box, the group of cards when it changes, then the control itself.
+void Cronaca::FuocoMosso(QWidget* prima, QWidget* ora) {
+    if (!ora || ora->window() != &m_finestra || !QAccessible::isActive())
+        return;
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(ora);
+    if (!i)
+        return;
+    const auto detto = [](QAccessibleInterface* x) {
+        return Pronuncia(x->text(QAccessible::Name) + ' ' + x->text(QAccessible::Description)) +
+               kRuolo;
+    };
+    double secondi = detto(i);
+    QAccessibleInterface* lasciato = prima ? QAccessible::queryAccessibleInterface(prima) : nullptr;
+    QAccessibleInterface* gruppo = i->parent();
+    if (gruppo && gruppo->role() == QAccessible::Grouping &&
+        (!lasciato || lasciato->parent() != gruppo))
+        secondi += detto(gruppo);
+    if (!prima || prima->window() != &m_finestra)
+        secondi += Pronuncia(m_finestra.windowTitle());
+    m_parlato += secondi;
 }
 
 double Cronaca::Parlato() {

@@ -10,7 +10,9 @@
 #include <deque>
 
 class FrmGalbirola;
+class QAccessibleEvent;
 class QListWidget;
+class QWidget;
 class VoceTavolo;
 
 // What happens at the table, told to the screen reader as it happens and kept for the player
@@ -38,6 +40,8 @@ class Cronaca : public QObject {
 
     // Tells the screen reader one sentence without moving the focus.
     void Annuncia(const QString& frase);
+    // The sentence an accessibility event of Annuncia's carries; empty for any other event.
+    static QString Detto(QAccessibleEvent* evento);
     // The seconds of speech told since the last time this was asked.
     double Parlato();
     // How long a screen reader takes to say a sentence at its usual rate.
@@ -45,6 +49,7 @@ class Cronaca : public QObject {
 
   private:
     void Riempi();
+    void FuocoMosso(QWidget* prima, QWidget* ora);
 
     FrmGalbirola& m_finestra;
     std::deque<QStringList> m_mani;    // at most two: the previous hand and this one

@@ -33,6 +33,7 @@ struct Partita : UiProva {
     OrologioScritto ora;
     bool assistito;
     double secondi, fineVoce = 0, nuovo = 0;
+    bool fuoco = false; // the reader has yet to say where the focus went after the last event
     std::vector<double> arretrato;
 
     Partita(bool a, double s) : assistito(a), secondi(s) {
@@ -50,11 +51,18 @@ struct Partita : UiProva {
         if (a.tipo == Accaduto::Tipo::Turno)
             arretrato.push_back(std::max(0.0, fineVoce - ora.t));
         UiProva::Racconta(a);
-        nuovo = secondi;
+        nuovo += secondi;
         fineVoce = std::max(fineVoce, ora.t) + secondi;
+        fuoco = secondi > 0;
     }
+    // While the table waits, the reader is given where the focus went, which it says after
+    // what it was saying.
     void Pausa(double s) override {
         UiProva::Pausa(s);
+        if (std::exchange(fuoco, false)) {
+            nuovo += 1;
+            fineVoce += 1;
+        }
         ora.t += s;
     }
 };

@@ -122,8 +122,8 @@ void BM_ManoSimulata(benchmark::State& state) {
     casuale::Sostituzione s(std::make_unique<CasualeFisso>(1));
     OpzioniSim o;
     o.avversari = kAvversari;
-    Simulatore sim(
-        o, [](const std::string&, void*) {}, nullptr);
+    auto muto = [](const std::string&, void*) {};
+    Simulatore sim(o, muto, nullptr);
     long long t = 0;
     for (auto _ : state)
         sim.GiocaTorneo(++t);

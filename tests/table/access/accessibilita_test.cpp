@@ -18,6 +18,7 @@ struct Evento {
     QAccessible::Event tipo;
     QObject* oggetto;
     QString nome;
+    QString detto; // the sentence told to the screen reader, if the event tells one
     bool computer; // sent while a computer played
 };
 std::vector<Evento> eventi;
@@ -26,7 +27,7 @@ FrmGalbirola* finestra = nullptr; // its table is built anew by a new tournament
 void Annota(QAccessibleEvent* e) {
     const Tavolo& tavolo = finestra->Logica();
     if (QAccessibleInterface* i = e->accessibleInterface())
-        eventi.push_back({e->type(), e->object(), i->text(QAccessible::Name),
+        eventi.push_back({e->type(), e->object(), i->text(QAccessible::Name), Cronaca::Detto(e),
                           tavolo.Occupato() && tavolo.Turno() < tavolo.NumGiocatori()});
 }
 
@@ -214,8 +215,8 @@ TEST_F(Accessibilita, QuestionsAreAnsweredAloudAndTheTableStaysAsItWas) {
             QTest::keyClick(QApplication::focusWidget(), *k);
         QStringList detto;
         for (const Evento& e : eventi)
-            if (e.tipo == QAccessible::ObjectShow)
-                detto << e.nome;
+            if (!e.detto.isEmpty())
+                detto << e.detto;
         return detto.join('|');
     };
     c.TxtNome->setText(QStringLiteral("Io"));

@@ -3,6 +3,7 @@
 // each sentence told to the screen reader is written with its time to GALBIROLA_DETTO.
 #include "platform/casuale.h"
 #include "platform/orologio.h"
+#include "table/access/cronaca.h"
 #include "table/window/frmgalbirola.h"
 
 #include <QAccessible>
@@ -21,10 +22,9 @@ QFile detto;
 
 // Notes each shown notification, then lets it go on to the screen reader.
 void Annotatore(QAccessibleEvent* evento) {
-    QAccessibleInterface* i = evento->accessibleInterface();
-    if (evento->type() == QAccessible::ObjectShow && i && i->role() == QAccessible::Notification) {
+    if (const QString frase = Cronaca::Detto(evento); !frase.isEmpty()) {
         QTextStream(&detto) << QString::number(QDateTime::currentMSecsSinceEpoch() / 1000.0, 'f', 3)
-                            << ' ' << i->text(QAccessible::Name) << '\n';
+                            << ' ' << frase << '\n';
         detto.flush();
     }
     QAccessible::installUpdateHandler(nullptr);

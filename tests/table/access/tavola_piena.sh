@@ -30,7 +30,7 @@ for mano in $(seq "${ORCA_MANI:-1}"); do
   echo "key Return (hand $mano)" >>"$K/giocata.txt"
   xdotool key Return
   while :; do
-    case $(prima "$m" "Tocca a te\." "^'[^']*Vuoi bussare" "^'OK " "^'Dai Carte") in
+    case $(prima "$m" "[' ]Tocca a te\.?'" "^'[^']*Vuoi bussare" "^'OK " "^'Dai Carte") in
     *Tocca*) zitto; m=$(segno); xdotool key Return ;;
     *bussare*) zitto; m=$(segno); xdotool key Escape ;;
     *OK*) zitto; m=$(segno); xdotool key Return ;; # the showdown and the balls
