@@ -58,17 +58,18 @@ test)
   tutte=$(git ls-files -z '*.cpp' '*.h' | righe)
   prove=$(git ls-files -z 'tests/*.cpp' 'tests/*.h' | righe)
   echo "== test share: $prove of $tutte non-blank C++ lines are under tests/ ($((100 * prove / tutte))%)"
-  echo "== release build and tests"
+  echo "== release build and tests (at ${SECONDS}s)"
   costruisci build -DCMAKE_BUILD_TYPE=Release
   # The real screen reader runs one session at a time on a machine.
   QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$lavori" -E '^lettore_orca'
+  echo "== the real screen reader (at ${SECONDS}s)"
   flock /tmp/galbirola-orca.lock \
     env QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -R '^lettore_orca'
   if [ "${GALBIROLA_SANITIZER:-}" = no ]; then
-    echo "== AddressSanitizer and UndefinedBehaviorSanitizer: left to the machine's own release"
+    echo "== AddressSanitizer and UndefinedBehaviorSanitizer: left to the machine's own release (at ${SECONDS}s)"
     exit 0
   fi
-  echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests"
+  echo "== AddressSanitizer and UndefinedBehaviorSanitizer build and tests (at ${SECONDS}s)"
   costruisci build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGALBIROLA_SANITIZE=ON \
     -DGALBIROLA_INVARIANTS=ON -DGALBIROLA_BENCHMARKS=OFF
   # The full table's pace is measured against the voice, so it is heard in the Release build only.
@@ -79,7 +80,7 @@ test)
     ctest --test-dir build-asan --output-on-failure -j "$lavori" -E '^lettore_orca_tavola_piena$'
   # Debian 12 tries what Debian 13 has as well, in a chroot it makes now from its own archive.
   if [ "$(. /etc/os-release && echo "$VERSION_CODENAME")" = bookworm ]; then
-    echo "== Debian 13: the same set-up, build and tests in a fresh Debian 13 chroot"
+    echo "== Debian 13: the same set-up, build and tests in a fresh Debian 13 chroot (at ${SECONDS}s)"
     $sudo tools/chroot-build.sh test trixie
   fi
   ;;
