@@ -99,32 +99,34 @@ void ClsGiocatore::ImpostaTavolo(Carta* c1, Carta* c2, Carta* c3) {
 }
 
 void ClsGiocatore::SetCarte(const std::array<DatiCarta, 6>& carte) {
-    for (int p = 1; p <= 6; ++p)
-        m_carte[p] = carte[p - 1];
-    Raggruppa();
+    Raggruppa([&](int p) { m_carte[p] = carte[p - 1]; });
 }
 
 void ClsGiocatore::Fotografa() {
-    const auto copia = [](const Carta& c, DatiCarta& d) {
-        if (c.CodiceSeme() < 0)
+    Raggruppa([this](int p) {
+        const Carta& c = *m_viste[p];
+        DatiCarta& d = m_carte[p];
+        if (c.CodiceSeme() < 0) [[unlikely]]
             d.Seme = c.Seme();
         d.codice = c.CodiceSeme();
         d.Valore = c.Valore();
-    };
-    for (int p = 1; p <= 6; ++p)
-        copia(*m_viste[p], m_carte[p]);
-    Raggruppa();
+    });
 }
 
-void ClsGiocatore::Raggruppa() {
+// Fills the snapshot a position at a time with copia(p) and groups it in the same pass.
+template <class Copia> void ClsGiocatore::Raggruppa(Copia copia) {
     // The four suits and the deck's values, as every deal makes them: one pass of bit masks
     // held in registers, a lane per suit; a suit's code is its group.
     std::uint64_t delSeme = 0;    // positions, eight bits per suit
     std::uint64_t valoriSeme = 0; // values, sixteen bits per suit
     std::uint64_t quanti = 0;     // cards per value, four bits apiece
+#pragma GCC unroll 6
     for (int p = 1; p <= 6; ++p) {
+        copia(p);
         const DatiCarta& d = m_carte[p];
         if (d.codice < 0 || d.Valore > 10) [[unlikely]] {
+            for (int q = p + 1; q <= 6; ++q)
+                copia(q);
             RaggruppaTutto();
             return;
         }

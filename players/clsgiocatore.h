@@ -60,7 +60,7 @@ class ClsGiocatore {
     unsigned SemeDi(int posizione) const { return DelGruppo(m_gruppo[posizione]); }
     // Per-value positions for the pattern finders, read only while a quick test lets one in.
     void RaggruppaValori();
-    void Raggruppa();
+    template <class Copia> void Raggruppa(Copia copia);
     // The same for suit texts outside the four and values no card of the deck has.
     void RaggruppaTutto();
     template <class CandidatiJ, class PerJ, class CandidatiK, class PerK>

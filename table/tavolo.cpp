@@ -135,6 +135,7 @@ void Tavolo::CreaTorneo(int opzione, const std::string& nome) {
     ImpostaFase(Fase::Nessuna);
     if (opzione >= 0 && opzione <= 5)
         m_numGiocatori = static_cast<std::int16_t>(opzione + 2);
+    m_ultimaMano.clear(); // its lines name the seats of the names given up here
     m_nomi.assign(m_numGiocatori + 1, std::string());
     m_nomi[m_numGiocatori] = nome;
     PreparaTorneo();
