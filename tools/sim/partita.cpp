@@ -6,6 +6,8 @@
 #include "table/tavolo.h"
 #include "trascrizione.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <memory>
 
@@ -123,6 +125,10 @@ void Simulatore::GiocaTorneo(long long numero) {
     umano.ImpostaTavolo(&tavolo.CtlPilaTavolo(0), &tavolo.CtlPilaTavolo(1),
                         &tavolo.CtlPilaTavolo(2));
 
+    std::array<ClsGiocatore*, Tavolo::kMaxGiocatori> giocatori{};
+    for (int k = 1; k < n; ++k)
+        giocatori[k] = tavolo.Giocatori(k);
+
     long long mani = 0;
     while (ui.fase == Fase::Carte) {
         ++mani;
@@ -164,10 +170,10 @@ void Simulatore::GiocaTorneo(long long numero) {
             m_dati.manoPiuLunga = tavolo.TurniMano();
         for (const auto& r : tavolo.UltimaMano())
             ++m_dati.tipiVisti[r.Tipo];
-        bool resa = umano.Turni() >= ClsGiocatore::kTurnoResa;
+        std::uint8_t turni = umano.Turni();
         for (int k = 1; k < n; ++k)
-            resa |= tavolo.Giocatori(k)->Turni() >= ClsGiocatore::kTurnoResa;
-        m_dati.maniAllaResa += resa;
+            turni = std::max(turni, giocatori[k]->Turni());
+        m_dati.maniAllaResa += turni >= ClsGiocatore::kTurnoResa;
     }
 
     ++m_dati.partite;
