@@ -5,6 +5,7 @@
 #include "players/valutamano.h"
 
 #include <bit>
+#include <utility>
 
 namespace {
 
@@ -99,21 +100,28 @@ void ClsGiocatore::ImpostaTavolo(Carta* c1, Carta* c2, Carta* c3) {
 }
 
 void ClsGiocatore::SetCarte(const std::array<DatiCarta, 6>& carte) {
-    Raggruppa([&](int p) { m_carte[p] = carte[p - 1]; });
+    Raggruppa([&](int p) {
+        m_carte[p] = carte[p - 1];
+        return std::pair{m_carte[p].codice, m_carte[p].Valore};
+    });
 }
 
 void ClsGiocatore::Fotografa() {
     Raggruppa([this](int p) {
         const Carta& c = *m_viste[p];
+        const int codice = c.CodiceSeme();
+        const std::uint8_t valore = c.Valore();
         DatiCarta& d = m_carte[p];
-        if (c.CodiceSeme() < 0) [[unlikely]]
+        if (codice < 0) [[unlikely]]
             d.Seme = c.Seme();
-        d.codice = c.CodiceSeme();
-        d.Valore = c.Valore();
+        d.codice = codice;
+        d.Valore = valore;
+        return std::pair{codice, valore};
     });
 }
 
-// Fills the snapshot a position at a time with copia(p) and groups it in the same pass.
+// Fills the snapshot a position at a time with copia(p), which also gives the position's suit
+// code and value, and groups it in the same pass.
 template <class Copia> void ClsGiocatore::Raggruppa(Copia copia) {
     // The four suits and the deck's values, as every deal makes them: one pass of bit masks
     // held in registers, a lane per suit; a suit's code is its group.
@@ -122,19 +130,18 @@ template <class Copia> void ClsGiocatore::Raggruppa(Copia copia) {
     std::uint64_t quanti = 0;     // cards per value, four bits apiece
 #pragma GCC unroll 6
     for (int p = 1; p <= 6; ++p) {
-        copia(p);
-        const DatiCarta& d = m_carte[p];
-        if (d.codice < 0 || d.Valore > 10) [[unlikely]] {
+        const auto [codice, valore] = copia(p);
+        if (codice < 0 || valore > 10) [[unlikely]] {
             for (int q = p + 1; q <= 6; ++q)
                 copia(q);
             RaggruppaTutto();
             return;
         }
-        m_punti[p] = kPuntiDelValore[d.Valore];
-        m_gruppo[p] = static_cast<std::uint8_t>(d.codice);
-        delSeme |= std::uint64_t{1} << (8 * d.codice + p);
-        valoriSeme |= std::uint64_t{1} << (16 * d.codice + d.Valore);
-        quanti += std::uint64_t{1} << (4 * d.Valore);
+        m_punti[p] = kPuntiDelValore[valore];
+        m_gruppo[p] = static_cast<std::uint8_t>(codice);
+        delSeme |= std::uint64_t{1} << (8 * codice + p);
+        valoriSeme |= std::uint64_t{1} << (16 * codice + valore);
+        quanti += std::uint64_t{1} << (4 * valore);
     }
     m_delGruppo = delSeme;
     // Values 0..10 never reach a lane's top five bits, so no run crosses into the next suit.
@@ -231,18 +238,17 @@ bool ClsGiocatore::GiocaTurno(Attesa& attesa) {
     std::array<std::uint8_t, 3> scelta;
     Scegli(scelta);
     const bool cambiato = scelta[0] + scelta[1] + scelta[2] != 6;
+    const unsigned tenute = 1u << scelta[0] | 1u << scelta[1] | 1u << scelta[2];
+    Carta* const scelte[3] = {Vista(scelta[0]), Vista(scelta[1]), Vista(scelta[2])};
 
     attesa.Pausa(0.6 + 0.8 * casuale::Rnd());
-    for (std::uint8_t p : scelta)
-        Vista(p)->SetSelezionata(true);
+    for (Carta* c : scelte)
+        c->SetSelezionata(true);
     attesa.Pausa(0.6);
-    for (std::uint8_t p : scelta)
-        Vista(p)->SetSelezionata(false);
+    for (Carta* c : scelte)
+        c->SetSelezionata(false);
 
     // The k-th own card given up goes to the k-th table card taken, in position order.
-    unsigned tenute = 0;
-    for (std::uint8_t p : scelta)
-        tenute |= 1u << p;
     unsigned lasciate = ~tenute & 0b1110;
     for (unsigned prese = tenute & 0b1110000; lasciate != 0 && prese != 0; prese &= prese - 1) {
         m_viste[std::countr_zero(lasciate)]->SwapWith(m_viste[std::countr_zero(prese)]);
