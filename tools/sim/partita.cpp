@@ -13,6 +13,11 @@
 
 namespace {
 
+// Out of the way of the pauses that look for it.
+[[noreturn, gnu::noinline, gnu::cold]] void Infinita(int maxTurni) {
+    throw ManoInfinita("a hand went on for more than " + std::to_string(maxTurni) + " turns");
+}
+
 class InterfacciaSim : public InterfacciaTavolo {
   public:
     InterfacciaSim(const OpzioniSim& o, Simulatore::Uscita u, void* c)
@@ -79,8 +84,7 @@ class InterfacciaSim : public InterfacciaTavolo {
 
     void Pausa(double) override {
         if (tavolo && tavolo->TurniMano() > m_o.maxTurni)
-            throw ManoInfinita("a hand went on for more than " + std::to_string(m_o.maxTurni) +
-                               " turns");
+            Infinita(m_o.maxTurni);
     }
 
     void Scrivi(const std::string& riga) { m_uscita(riga, m_contesto); }
@@ -142,8 +146,7 @@ void Simulatore::GiocaTorneo(long long numero) {
         tavolo.DaiCarte();
         while (ui.fase == Fase::Fatto) {
             if (tavolo.TurniMano() + 1 > m_o.maxTurni)
-                throw ManoInfinita("a hand went on for more than " + std::to_string(m_o.maxTurni) +
-                                   " turns");
+                Infinita(m_o.maxTurni);
             switch (m_o.umano) {
             case Politica::Tieni:
                 break;
