@@ -122,7 +122,7 @@ void ClsGiocatore::Fotografa() {
 
 // Fills the snapshot a position at a time with copia(p), which also gives the position's suit
 // code and value, and groups it in the same pass.
-template <class Copia> void ClsGiocatore::Raggruppa(Copia copia) {
+template <class Copia> [[gnu::always_inline]] inline void ClsGiocatore::Raggruppa(Copia copia) {
     // The four suits and the deck's values, as every deal makes them: one pass of bit masks
     // held in registers, a lane per suit; a suit's code is its group.
     std::uint64_t delSeme = 0;    // positions, eight bits per suit
@@ -153,6 +153,7 @@ template <class Copia> void ClsGiocatore::Raggruppa(Copia copia) {
     m_forseTris = ((quanti + 0x11111111111) & 0x44444444444) != 0;
     m_forseGalbirolone = galbirolone != 0;
     m_forseGalbirola = fila != 0;
+    m_fila = fila;
     m_valoriStrani = false;
     if (m_forseTris || m_forseGalbirolone || m_forseGalbirola)
         RaggruppaValori();
@@ -211,6 +212,7 @@ void ClsGiocatore::RaggruppaTutto() {
     m_forseTris = m_valoriStrani || ((quanti + 0x11111111111) & 0x44444444444) != 0;
     m_forseGalbirolone = m_valoriStrani || galbirolone;
     m_forseGalbirola = m_valoriStrani || fila != 0;
+    m_fila = kFilaIgnota;
 }
 
 void ClsGiocatore::Scegli(std::array<std::uint8_t, 3>& s) {
@@ -325,8 +327,17 @@ void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8
         const auto seguenti = [&](int i, int passo) {
             return seme(i) & ConValore(m_carte[i].Valore + passo);
         };
+        // Only a card whose suit holds the next two values can start a run.
+        unsigned inizi = 0x7e;
+        if (m_fila != kFilaIgnota) {
+            inizi = 0;
+            for (int i = 1; i <= 6; ++i)
+                inizi |= static_cast<unsigned>(m_fila >> (16 * m_gruppo[i] + m_carte[i].Valore) & 1)
+                         << i;
+        }
         int migliore = 0, quale = 0;
-        for (int i = 1; i <= 6; ++i) {
+        for (; inizi != 0; inizi &= inizi - 1) {
+            const int i = std::countr_zero(inizi);
             const unsigned j = seguenti(i, 1), k = seguenti(i, 2);
             // an empty set of positions counts position 0, which holds no points
             const int somma =
