@@ -93,9 +93,9 @@ class ClsGiocatore {
     // and Re; some suit holds three values in a row; some value appears three times.
     bool m_forseGalbirolone = false;
     bool m_forseGalbirola = false;
+    bool m_forseTris = false;
     // Where the four suits hold three values in a row: bit 16 * code + v for v, v + 1 and
     // v + 2; kFilaIgnota when the six are grouped otherwise.
     static constexpr std::uint64_t kFilaIgnota = ~std::uint64_t{0};
     std::uint64_t m_fila = kFilaIgnota;
-    bool m_forseTris = false;
 };
