@@ -45,6 +45,16 @@ struct Seggio : ::testing::Test {
         notazione::Metti(sei, {&c[0], &c[1], &c[2], &c[3], &c[4], &c[5]});
         g.Fotografa();
     }
+    // A fresh shuffle dealt to the six positions.
+    void Distribuisci() {
+        mazzo.Mescola();
+        for (auto& x : c) {
+            int seme = 0;
+            std::uint8_t valore = 0;
+            mazzo.Pesca(seme, valore);
+            x.SettaCarta(seme, valore);
+        }
+    }
     std::string Mano() const {
         std::string s;
         for (int i = 0; i < 6; ++i)
@@ -179,13 +189,7 @@ TEST_F(Seggio, SearchesKeepTheFirstBestTripleOfThePlainSearch) {
     };
     casuale::Sostituzione s(std::make_unique<CasualeFisso>(29));
     for (int mano = 0; mano < 3000; ++mano) {
-        mazzo.Mescola();
-        for (auto& x : c) {
-            int seme = 0;
-            std::uint8_t valore = 0;
-            mazzo.Pesca(seme, valore);
-            x.SettaCarta(seme, valore);
-        }
+        Distribuisci();
         if (mano % 2 == 0)
             c[mano / 2 % 6].SettaCarta(c[5 - mano / 2 % 6].CodiceSeme(),
                                        c[5 - mano / 2 % 6].Valore());
@@ -227,13 +231,7 @@ TEST_F(Seggio, ASuitOutsideTheFourIsGroupedAsWritten) {
     };
     casuale::Sostituzione s(std::make_unique<CasualeFisso>(31));
     for (int mano = 0; mano < 2000; ++mano) {
-        mazzo.Mescola();
-        for (auto& x : c) {
-            int seme = 0;
-            std::uint8_t valore = 0;
-            mazzo.Pesca(seme, valore);
-            x.SettaCarta(seme, valore);
-        }
+        Distribuisci();
         const std::string prima = scelte(mano);
         const int rinominato = c[mano % 6].CodiceSeme();
         for (auto& x : c)
