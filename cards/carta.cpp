@@ -38,16 +38,6 @@ void Carta::Mostra(int codice, std::uint8_t Valore) {
     }
 }
 
-void Carta::Volta(int codice, std::uint8_t Valore) {
-    // what Mostra leaves on a card of the deck, worked out without a branch on the value
-    const bool pips = static_cast<unsigned>(Valore - 1) < 7;
-    m_codiceSeme = codice;
-    m_valore = Valore;
-    m_semeMarchio = codice;
-    m_semePips = pips ? codice : -1;
-    m_figura = static_cast<unsigned>(Valore - 8) < 3;
-}
-
 void Carta::SenzaMazzo(const char* cosa) {
     throw OggettoNonImpostato(cosa);
 }
@@ -57,19 +47,9 @@ void Carta::ImpostaMazzo(const MazzoCarte* NuovoMazzo) {
     Avvisa();
 }
 
-void Carta::SwapWith(Carta* altra) {
+void Carta::ScambiaAltre(Carta* altra) {
     if (!altra)
         throw OggettoNonImpostato("SwapWith: no card given");
-    if (m_codiceSeme >= 0 && altra->m_codiceSeme >= 0 && m_mazzo && altra->m_mazzo) [[likely]] {
-        // Two cards of the deck with the artwork at hand: nothing can fail on the way.
-        const int codice = altra->m_codiceSeme;
-        const std::uint8_t valore = altra->m_valore;
-        altra->Volta(m_codiceSeme, m_valore);
-        altra->Avvisa();
-        Volta(codice, valore);
-        Avvisa();
-        return;
-    }
     if (m_codiceSeme >= 0 && altra->m_codiceSeme >= 0) {
         const int codice = altra->m_codiceSeme;
         const std::uint8_t valore = altra->m_valore;

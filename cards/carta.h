@@ -61,7 +61,20 @@ class Carta {
     const MazzoCarte* Mazzo() const { return m_mazzo; }
 
     // Exchanges the cards of two slots; each keeps its own flags.
-    void SwapWith(Carta* Carta);
+    void SwapWith(Carta* altra) {
+        if (altra && m_codiceSeme >= 0 && altra->m_codiceSeme >= 0 && m_mazzo && altra->m_mazzo)
+            [[likely]] {
+            // Two cards of the deck with the artwork at hand: nothing can fail on the way.
+            const int codice = altra->m_codiceSeme;
+            const std::uint8_t valore = altra->m_valore;
+            altra->Volta(m_codiceSeme, m_valore);
+            altra->Avvisa();
+            Volta(codice, valore);
+            Avvisa();
+            return;
+        }
+        ScambiaAltre(altra);
+    }
 
     // What the face shows: the suit picture held by the suit mark (-1 for none yet; an
     // unknown suit text keeps the previous one), the one the pip slots show (-1 for none)
@@ -79,8 +92,18 @@ class Carta {
   private:
     [[noreturn]] static void SenzaMazzo(const char* cosa);
     void Mostra(int codice, std::uint8_t Valore);
-    // Mostra for one of the four suits on a card with its deck.
-    void Volta(int codice, std::uint8_t Valore);
+    // Mostra for one of the four suits on a card with its deck, worked out without a branch
+    // on the value.
+    void Volta(int codice, std::uint8_t Valore) {
+        const bool pips = static_cast<unsigned>(Valore - 1) < 7;
+        m_codiceSeme = codice;
+        m_valore = Valore;
+        m_semeMarchio = codice;
+        m_semePips = pips ? codice : -1;
+        m_figura = static_cast<unsigned>(Valore - 8) < 3;
+    }
+    // SwapWith for a slot without a card of the deck, or without the artwork.
+    void ScambiaAltre(Carta* altra);
     void Avvisa() const {
         if (m_osservatore)
             m_osservatore();

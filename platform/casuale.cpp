@@ -23,6 +23,10 @@ FonteCasuale* g_fonte = nullptr;
 
 } // namespace
 
+void FonteCasuale::RisemeDallOra() {
+    Riseme(orologio::SecondiDaMezzanotte());
+}
+
 CasualeOrologio::CasualeOrologio() : m_motore(std::random_device{}()) {}
 
 double CasualeOrologio::Prossimo() {
@@ -73,7 +77,7 @@ double Rnd() {
 }
 
 void RisemeDallOra() {
-    Corrente()->Riseme(orologio::SecondiDaMezzanotte());
+    Corrente()->RisemeDallOra();
 }
 
 } // namespace casuale

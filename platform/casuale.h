@@ -18,6 +18,8 @@ class FonteCasuale {
     virtual double Prossimo() = 0;
     // Reseed from the time of day, in seconds since midnight.
     virtual void Riseme(float secondiDaMezzanotte) = 0;
+    // Reseed from the time of day now. A source that ignores reseeding need not read the clock.
+    virtual void RisemeDallOra();
     // How many numbers have been drawn so far.
     std::uint64_t Estratti() const { return m_estratti; }
 
@@ -42,6 +44,7 @@ class CasualeFisso : public FonteCasuale {
     explicit CasualeFisso(std::uint64_t seme);
     double Prossimo() override;
     void Riseme(float) override {}
+    void RisemeDallOra() override {}
 
   private:
     std::mt19937_64 m_motore;
@@ -53,6 +56,7 @@ class CasualeRipetuto : public FonteCasuale {
     explicit CasualeRipetuto(std::vector<double> numeri);
     double Prossimo() override;
     void Riseme(float) override {}
+    void RisemeDallOra() override {}
     std::size_t Rimasti() const { return m_numeri.size() - m_pos; }
 
   private:

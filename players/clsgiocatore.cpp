@@ -5,6 +5,7 @@
 #include "players/valutamano.h"
 
 #include <bit>
+#include <utility>
 
 namespace {
 
@@ -99,40 +100,48 @@ void ClsGiocatore::ImpostaTavolo(Carta* c1, Carta* c2, Carta* c3) {
 }
 
 void ClsGiocatore::SetCarte(const std::array<DatiCarta, 6>& carte) {
-    for (int p = 1; p <= 6; ++p)
+    Raggruppa([&](int p) {
         m_carte[p] = carte[p - 1];
-    Raggruppa();
+        return std::pair{m_carte[p].codice, m_carte[p].Valore};
+    });
 }
 
 void ClsGiocatore::Fotografa() {
-    const auto copia = [](const Carta& c, DatiCarta& d) {
-        if (c.CodiceSeme() < 0)
+    Raggruppa([this](int p) {
+        const Carta& c = *m_viste[p];
+        const int codice = c.CodiceSeme();
+        const std::uint8_t valore = c.Valore();
+        DatiCarta& d = m_carte[p];
+        if (codice < 0) [[unlikely]]
             d.Seme = c.Seme();
-        d.codice = c.CodiceSeme();
-        d.Valore = c.Valore();
-    };
-    for (int p = 1; p <= 6; ++p)
-        copia(*m_viste[p], m_carte[p]);
-    Raggruppa();
+        d.codice = codice;
+        d.Valore = valore;
+        return std::pair{codice, valore};
+    });
 }
 
-void ClsGiocatore::Raggruppa() {
+// Fills the snapshot a position at a time with copia(p), which also gives the position's suit
+// code and value, and groups it in the same pass.
+template <class Copia> [[gnu::always_inline]] inline void ClsGiocatore::Raggruppa(Copia copia) {
     // The four suits and the deck's values, as every deal makes them: one pass of bit masks
     // held in registers, a lane per suit; a suit's code is its group.
     std::uint64_t delSeme = 0;    // positions, eight bits per suit
     std::uint64_t valoriSeme = 0; // values, sixteen bits per suit
     std::uint64_t quanti = 0;     // cards per value, four bits apiece
+#pragma GCC unroll 6
     for (int p = 1; p <= 6; ++p) {
-        const DatiCarta& d = m_carte[p];
-        if (d.codice < 0 || d.Valore > 10) [[unlikely]] {
+        const auto [codice, valore] = copia(p);
+        if (codice < 0 || valore > 10) [[unlikely]] {
+            for (int q = p + 1; q <= 6; ++q)
+                copia(q);
             RaggruppaTutto();
             return;
         }
-        m_punti[p] = kPuntiDelValore[d.Valore];
-        m_gruppo[p] = static_cast<std::uint8_t>(d.codice);
-        delSeme |= std::uint64_t{1} << (8 * d.codice + p);
-        valoriSeme |= std::uint64_t{1} << (16 * d.codice + d.Valore);
-        quanti += std::uint64_t{1} << (4 * d.Valore);
+        m_punti[p] = kPuntiDelValore[valore];
+        m_gruppo[p] = static_cast<std::uint8_t>(codice);
+        delSeme |= std::uint64_t{1} << (8 * codice + p);
+        valoriSeme |= std::uint64_t{1} << (16 * codice + valore);
+        quanti += std::uint64_t{1} << (4 * valore);
     }
     m_delGruppo = delSeme;
     // Values 0..10 never reach a lane's top five bits, so no run crosses into the next suit.
@@ -144,6 +153,7 @@ void ClsGiocatore::Raggruppa() {
     m_forseTris = ((quanti + 0x11111111111) & 0x44444444444) != 0;
     m_forseGalbirolone = galbirolone != 0;
     m_forseGalbirola = fila != 0;
+    m_fila = fila;
     m_valoriStrani = false;
     if (m_forseTris || m_forseGalbirolone || m_forseGalbirola)
         RaggruppaValori();
@@ -202,6 +212,7 @@ void ClsGiocatore::RaggruppaTutto() {
     m_forseTris = m_valoriStrani || ((quanti + 0x11111111111) & 0x44444444444) != 0;
     m_forseGalbirolone = m_valoriStrani || galbirolone;
     m_forseGalbirola = m_valoriStrani || fila != 0;
+    m_fila = kFilaIgnota;
 }
 
 void ClsGiocatore::Scegli(std::array<std::uint8_t, 3>& s) {
@@ -229,18 +240,17 @@ bool ClsGiocatore::GiocaTurno(Attesa& attesa) {
     std::array<std::uint8_t, 3> scelta;
     Scegli(scelta);
     const bool cambiato = scelta[0] + scelta[1] + scelta[2] != 6;
+    const unsigned tenute = 1u << scelta[0] | 1u << scelta[1] | 1u << scelta[2];
+    Carta* const scelte[3] = {Vista(scelta[0]), Vista(scelta[1]), Vista(scelta[2])};
 
     attesa.Pausa(0.6 + 0.8 * casuale::Rnd());
-    for (std::uint8_t p : scelta)
-        Vista(p)->SetSelezionata(true);
+    for (Carta* c : scelte)
+        c->SetSelezionata(true);
     attesa.Pausa(0.6);
-    for (std::uint8_t p : scelta)
-        Vista(p)->SetSelezionata(false);
+    for (Carta* c : scelte)
+        c->SetSelezionata(false);
 
     // The k-th own card given up goes to the k-th table card taken, in position order.
-    unsigned tenute = 0;
-    for (std::uint8_t p : scelta)
-        tenute |= 1u << p;
     unsigned lasciate = ~tenute & 0b1110;
     for (unsigned prese = tenute & 0b1110000; lasciate != 0 && prese != 0; prese &= prese - 1) {
         m_viste[std::countr_zero(lasciate)]->SwapWith(m_viste[std::countr_zero(prese)]);
@@ -317,8 +327,17 @@ void ClsGiocatore::CercaGalbirola(std::uint8_t& p1, std::uint8_t& p2, std::uint8
         const auto seguenti = [&](int i, int passo) {
             return seme(i) & ConValore(m_carte[i].Valore + passo);
         };
+        // Only a card whose suit holds the next two values can start a run.
+        unsigned inizi = 0x7e;
+        if (m_fila != kFilaIgnota) {
+            inizi = 0;
+            for (int i = 1; i <= 6; ++i)
+                inizi |= static_cast<unsigned>(m_fila >> (16 * m_gruppo[i] + m_carte[i].Valore) & 1)
+                         << i;
+        }
         int migliore = 0, quale = 0;
-        for (int i = 1; i <= 6; ++i) {
+        for (; inizi != 0; inizi &= inizi - 1) {
+            const int i = std::countr_zero(inizi);
             const unsigned j = seguenti(i, 1), k = seguenti(i, 2);
             // an empty set of positions counts position 0, which holds no points
             const int somma =

@@ -60,7 +60,7 @@ class ClsGiocatore {
     unsigned SemeDi(int posizione) const { return DelGruppo(m_gruppo[posizione]); }
     // Per-value positions for the pattern finders, read only while a quick test lets one in.
     void RaggruppaValori();
-    void Raggruppa();
+    template <class Copia> void Raggruppa(Copia copia);
     // The same for suit texts outside the four and values no card of the deck has.
     void RaggruppaTutto();
     template <class CandidatiJ, class PerJ, class CandidatiK, class PerK>
@@ -94,4 +94,8 @@ class ClsGiocatore {
     bool m_forseGalbirolone = false;
     bool m_forseGalbirola = false;
     bool m_forseTris = false;
+    // Where the four suits hold three values in a row: bit 16 * code + v for v, v + 1 and
+    // v + 2; kFilaIgnota when the six are grouped otherwise.
+    static constexpr std::uint64_t kFilaIgnota = ~std::uint64_t{0};
+    std::uint64_t m_fila = kFilaIgnota;
 };

@@ -69,6 +69,12 @@ constexpr auto kTabella = [] {
     return t;
 }();
 
+// Cards outside the deck's (tests, tools) are worked out as they come, away from the lookup.
+[[gnu::noinline]] Valutazione ValutaAltre(const Carta& c1, const Carta& c2, const Carta& c3) {
+    const int v[3] = {c1.Valore(), c2.Valore(), c3.Valore()};
+    return Valuta(v, StessoSeme(c1, c2), StessoSeme(c2, c3), StessoSeme(c1, c3));
+}
+
 bool DelMazzo(const Carta& c) {
     return c.CodiceSeme() >= 0 && c.Valore() >= 1 && c.Valore() <= 10;
 }
@@ -85,8 +91,7 @@ void ValutaMano(const Carta& c1, const Carta& c2, const Carta& c3, std::uint8_t&
         e = kTabella[semi * 1000 + (c1.Valore() - 1) * 100 + (c2.Valore() - 1) * 10 + c3.Valore() -
                      1];
     } else {
-        const int v[3] = {c1.Valore(), c2.Valore(), c3.Valore()};
-        e = Valuta(v, StessoSeme(c1, c2), StessoSeme(c2, c3), StessoSeme(c1, c3));
+        e = ValutaAltre(c1, c2, c3);
     }
     Tipo = e.tipo;
     Valore = e.valore;

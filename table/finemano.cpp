@@ -13,26 +13,27 @@
 // that leave, the end of the tournament or the next opener.
 void Tavolo::FineMano() {
     const int n = m_numGiocatori;
-    for (int s = 1; s <= n - 1; ++s)
-        if (m_palle[s] > 0)
-            for (int j = 0; j < 3; ++j)
-                m_carte1[3 * s - 3 + j].SetCoperta(false);
 
-    // The hands are ranked as small keys, type and value above the seat; the names join the
-    // list once it is in order.
+    // Every seat still in shows its cards. The hands are ranked as small keys, type and value
+    // above the seat; the names join the list once it is in order.
     std::array<std::uint32_t, kMaxGiocatori> chiavi;
     std::size_t m = 0;
-    auto aggiungi = [&](int seggio, const Carta& a, const Carta& b, const Carta& c) {
+    auto aggiungi = [&](int seggio, const Carta* c) {
         std::uint8_t tipo = 0, valore = 0;
-        ValutaMano(a, b, c, tipo, valore);
+        ValutaMano(c[0], c[1], c[2], tipo, valore);
         chiavi[m++] = std::uint32_t{tipo} << 24 | std::uint32_t{valore} << 16 |
                       static_cast<std::uint32_t>(seggio - 1);
     };
-    for (int s = 1; s <= n - 1; ++s)
-        if (m_palle[s] > 0)
-            aggiungi(s, m_carte1[3 * s - 3], m_carte1[3 * s - 2], m_carte1[3 * s - 1]);
+    for (int s = 1; s <= n - 1; ++s) {
+        if (m_palle[s] == 0)
+            continue;
+        Carta* mano = &m_carte1[3 * s - 3];
+        for (int j = 0; j < 3; ++j)
+            mano[j].SetCoperta(false);
+        aggiungi(s, mano);
+    }
     if (m_palle[n] > 0)
-        aggiungi(n, m_carte0[0], m_carte0[1], m_carte0[2]);
+        aggiungi(n, m_carte0.data());
 
     // This exchange sort is not stable, and who loses a ball among tied last places
     // depends on the order it leaves. It swaps without a branch on the hands.
@@ -109,7 +110,8 @@ void Tavolo::PalleEUscite() {
         else
             m_ui.ImpostaEtichetta(seggio, m_nomi[seggio] + ": " + std::to_string(k));
         Racconta(Accaduto::Tipo::Guadagna, seggio, {}, {}, k);
-        Avvisa(kStileInformazione, "Meraviglioso:", r.Nome + " ha guadagnato una palla!");
+        Avvisa(kStileInformazione,
+               "Meraviglioso:", std::string(r.Nome) + " ha guadagnato una palla!");
     }
 
     // Every seat tied for the last place loses one, from the bottom up; the first entry of

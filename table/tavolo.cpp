@@ -100,25 +100,26 @@ CarteDette Tavolo::Nuove(const std::array<CartaDetta, 3>& prima,
 // table's before the move, compared after it. Nothing is looked at while nobody listens.
 class Tavolo::Scambio {
   public:
-    Scambio(Tavolo& t, const Carta* mano) : m_t(t), m_mano(mano), m_ascolta(t.m_ui.Ascolta()) {
-        if (m_ascolta) {
-            m_prima = Guarda(m_mano, m_mano + 1, m_mano + 2);
-            m_bancoPrima = Guarda(&t.m_tavolo[0], &t.m_tavolo[1], &t.m_tavolo[2]);
-        }
+    Scambio(Tavolo& t, const Carta* mano) : m_t(t), m_mano(mano) {
+        if (t.m_ui.Ascolta())
+            m_prima = Sguardo{Guarda(m_mano, m_mano + 1, m_mano + 2),
+                              Guarda(&t.m_tavolo[0], &t.m_tavolo[1], &t.m_tavolo[2])};
     }
     void Racconta(int seggio) const {
-        if (m_ascolta)
-            m_t.Racconta(
-                Accaduto::Tipo::Scambio, seggio,
-                Nuove(m_prima, Guarda(m_mano, m_mano + 1, m_mano + 2)),
-                Nuove(m_bancoPrima, Guarda(&m_t.m_tavolo[0], &m_t.m_tavolo[1], &m_t.m_tavolo[2])));
+        if (m_prima)
+            m_t.Racconta(Accaduto::Tipo::Scambio, seggio,
+                         Nuove(m_prima->mano, Guarda(m_mano, m_mano + 1, m_mano + 2)),
+                         Nuove(m_prima->banco,
+                               Guarda(&m_t.m_tavolo[0], &m_t.m_tavolo[1], &m_t.m_tavolo[2])));
     }
 
   private:
+    struct Sguardo {
+        std::array<CartaDetta, 3> mano, banco;
+    };
     Tavolo& m_t;
     const Carta* m_mano;
-    bool m_ascolta;
-    std::array<CartaDetta, 3> m_prima{}, m_bancoPrima{};
+    std::optional<Sguardo> m_prima; // taken only while somebody listens
 };
 
 void Tavolo::PescaSu(Carta& carta) {
@@ -135,6 +136,7 @@ void Tavolo::CreaTorneo(int opzione, const std::string& nome) {
     ImpostaFase(Fase::Nessuna);
     if (opzione >= 0 && opzione <= 5)
         m_numGiocatori = static_cast<std::int16_t>(opzione + 2);
+    m_ultimaMano.clear(); // its lines name the seats of the names given up here
     m_nomi.assign(m_numGiocatori + 1, std::string());
     m_nomi[m_numGiocatori] = nome;
     PreparaTorneo();
@@ -188,14 +190,13 @@ void Tavolo::DaiCarte() {
     if (m_palle[n] == 0)
         for (auto& c : m_carte0)
             c.SetCoperta(true);
-    for (int k = 1; k <= n - 1; ++k)
-        m_giocatori[k]->NuovaMano();
     m_mazzo->Mescola();
     m_bussato = false;
     m_turniMano = 0;
     Racconta(Accaduto::Tipo::Mano, m_mazziere);
 
     for (int k = 1; k <= n - 1; ++k) {
+        m_giocatori[k]->NuovaMano();
         for (int j = 0; j < 3; ++j) {
             Carta& c = m_carte1[3 * k - 3 + j];
             c.SetCoperta(true);

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Orologio;
@@ -34,8 +35,8 @@ class Tavolo {
     // One seat's line of the showdown.
     struct Risultato {
         std::int16_t Posizione = 0; // place, 1 = best; ties share a place
-        std::string Nome;
-        std::int16_t Posto = 0; // seat - 1
+        std::string_view Nome;      // the seat's name, kept by the table for the tournament
+        std::int16_t Posto = 0;     // seat - 1
         std::uint8_t Tipo = 0;
         std::int32_t Punteggio = 0;
     };

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace {
@@ -43,6 +44,16 @@ struct Seggio : ::testing::Test {
     void Carte(const std::string& sei) {
         notazione::Metti(sei, {&c[0], &c[1], &c[2], &c[3], &c[4], &c[5]});
         g.Fotografa();
+    }
+    // A fresh shuffle dealt to the six positions.
+    void Distribuisci() {
+        mazzo.Mescola();
+        for (auto& x : c) {
+            int seme = 0;
+            std::uint8_t valore = 0;
+            mazzo.Pesca(seme, valore);
+            x.SettaCarta(seme, valore);
+        }
     }
     std::string Mano() const {
         std::string s;
@@ -178,13 +189,7 @@ TEST_F(Seggio, SearchesKeepTheFirstBestTripleOfThePlainSearch) {
     };
     casuale::Sostituzione s(std::make_unique<CasualeFisso>(29));
     for (int mano = 0; mano < 3000; ++mano) {
-        mazzo.Mescola();
-        for (auto& x : c) {
-            int seme = 0;
-            std::uint8_t valore = 0;
-            mazzo.Pesca(seme, valore);
-            x.SettaCarta(seme, valore);
-        }
+        Distribuisci();
         if (mano % 2 == 0)
             c[mano / 2 % 6].SettaCarta(c[5 - mano / 2 % 6].CodiceSeme(),
                                        c[5 - mano / 2 % 6].Valore());
@@ -196,6 +201,43 @@ TEST_F(Seggio, SearchesKeepTheFirstBestTripleOfThePlainSearch) {
         a = b = d = 0;
         g.CercaTris(a, b, d, trovato);
         ASSERT_EQ((Posizioni{a, b, d}), piana(tris)) << "tris in " << Mano();
+    }
+}
+
+// A suit written outside the four names groups its cards as written: renaming one dealt suit
+// (wherever its first card lies among the six) changes no finder's choice, and the look at
+// the six takes in every card after it.
+TEST_F(Seggio, ASuitOutsideTheFourIsGroupedAsWritten) {
+    // the four finders' triples and the values seen, as "GGG LLL TTT PPP seen v v v v v v"
+    const auto scelte = [&](std::uint64_t seme) {
+        g.Fotografa();
+        std::string s;
+        std::uint8_t a = 0, b = 0, d = 0;
+        bool trovato = false;
+        const auto scrivi = [&] { s += std::to_string(a * 100 + b * 10 + d) + ' '; };
+        g.CercaGalbirolone(a, b, d, trovato);
+        scrivi();
+        g.CercaGalbirola(a, b, d, trovato);
+        scrivi();
+        g.CercaTris(a, b, d, trovato);
+        scrivi();
+        casuale::Sostituzione r(std::make_unique<CasualeFisso>(seme));
+        g.CercaPunti(a, b, d);
+        scrivi();
+        s += "seen";
+        for (int p = 1; p <= 6; ++p)
+            s += ' ' + std::to_string(g.Carte(p).Valore);
+        return s;
+    };
+    casuale::Sostituzione s(std::make_unique<CasualeFisso>(31));
+    for (int mano = 0; mano < 2000; ++mano) {
+        Distribuisci();
+        const std::string prima = scelte(mano);
+        const int rinominato = c[mano % 6].CodiceSeme();
+        for (auto& x : c)
+            if (x.CodiceSeme() == rinominato)
+                x.SettaCarta("Oro", x.Valore());
+        ASSERT_EQ(scelte(mano), prima) << "with Oro for " << kSemi[rinominato] << " in " << Mano();
     }
 }
 

@@ -6,10 +6,17 @@
 #include "table/tavolo.h"
 #include "trascrizione.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <memory>
 
 namespace {
+
+// Out of the way of the pauses that look for it.
+[[noreturn, gnu::noinline, gnu::cold]] void Infinita(int maxTurni) {
+    throw ManoInfinita("a hand went on for more than " + std::to_string(maxTurni) + " turns");
+}
 
 class InterfacciaSim : public InterfacciaTavolo {
   public:
@@ -77,8 +84,7 @@ class InterfacciaSim : public InterfacciaTavolo {
 
     void Pausa(double) override {
         if (tavolo && tavolo->TurniMano() > m_o.maxTurni)
-            throw ManoInfinita("a hand went on for more than " + std::to_string(m_o.maxTurni) +
-                               " turns");
+            Infinita(m_o.maxTurni);
     }
 
     void Scrivi(const std::string& riga) { m_uscita(riga, m_contesto); }
@@ -123,6 +129,10 @@ void Simulatore::GiocaTorneo(long long numero) {
     umano.ImpostaTavolo(&tavolo.CtlPilaTavolo(0), &tavolo.CtlPilaTavolo(1),
                         &tavolo.CtlPilaTavolo(2));
 
+    std::array<ClsGiocatore*, Tavolo::kMaxGiocatori> giocatori{};
+    for (int k = 1; k < n; ++k)
+        giocatori[k] = tavolo.Giocatori(k);
+
     long long mani = 0;
     while (ui.fase == Fase::Carte) {
         ++mani;
@@ -136,8 +146,7 @@ void Simulatore::GiocaTorneo(long long numero) {
         tavolo.DaiCarte();
         while (ui.fase == Fase::Fatto) {
             if (tavolo.TurniMano() + 1 > m_o.maxTurni)
-                throw ManoInfinita("a hand went on for more than " + std::to_string(m_o.maxTurni) +
-                                   " turns");
+                Infinita(m_o.maxTurni);
             switch (m_o.umano) {
             case Politica::Tieni:
                 break;
@@ -164,10 +173,10 @@ void Simulatore::GiocaTorneo(long long numero) {
             m_dati.manoPiuLunga = tavolo.TurniMano();
         for (const auto& r : tavolo.UltimaMano())
             ++m_dati.tipiVisti[r.Tipo];
-        bool resa = umano.Turni() >= ClsGiocatore::kTurnoResa;
+        std::uint8_t turni = umano.Turni();
         for (int k = 1; k < n; ++k)
-            resa |= tavolo.Giocatori(k)->Turni() >= ClsGiocatore::kTurnoResa;
-        m_dati.maniAllaResa += resa;
+            turni = std::max(turni, giocatori[k]->Turni());
+        m_dati.maniAllaResa += turni >= ClsGiocatore::kTurnoResa;
     }
 
     ++m_dati.partite;

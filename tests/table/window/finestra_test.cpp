@@ -50,7 +50,8 @@ TEST_P(Torneo, PlaysToTheEndWithTheMouse) {
             std::vector<std::pair<QString, QString>>
                 mostrate; // the last showdown's seats and hands
             for (const Tavolo::Risultato& r : b.T().UltimaMano())
-                mostrate.emplace_back(QString::fromStdString(r.Nome), carte(r.Posto + 1));
+                mostrate.emplace_back(QString::fromStdString(std::string(r.Nome)),
+                                      carte(r.Posto + 1));
             Clicca(b.C().CmdCarte);
             if (b.T().FaseCorrente() != Fase::Fatto)
                 continue;
