@@ -14,6 +14,9 @@
 # Every failure ends the check with the tool's own words.
 #   tools/check-package.sh [SOURCE-DIR]
 set -euo pipefail
+# A distribution's build knows nothing of a developer's compiler cache: a launcher exported
+# for everyday builds would fail the clean chroot's compiler check.
+unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER
 sorgente=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 lavoro=$(mktemp -d)
 installato=""
